@@ -1,0 +1,120 @@
+// The window's life and the "File" menu: load, Start, Sound, Stop playing,
+// Exit, unload; and the random sequence's own clock, Tmr1.
+
+#include "kalvenor/frmsea.h"
+
+namespace kalvenor {
+
+namespace {
+
+// The intact image of each ship, given to its panel slot at Start.
+constexpr int intactImage(int ship) { return classOf(ship).intactImage; }
+
+// Panel slot s: two columns, five rows.
+constexpr TwipPoint panelPosition(int ship) {
+  return {ship % 2 == 0 ? 7560 : 10800, 600 + 1080 * (ship / 2)};
+}
+
+}  // namespace
+
+void Frmsea::formLoad() {
+  enable(Timer::Tmr1);  // the random sequence runs for as long as the window is open
+  placeTitle();
+  show(Control::Pic1);
+  startUpSound();
+}
+
+void Frmsea::formUnload() { windowClosingSound(); }
+
+void Frmsea::mnustartClick() {
+  setMenuEnabled(MenuItem::Mnustart, false);
+  setMenuEnabled(MenuItem::Mnustop, true);
+  hide(Control::Pic1);
+
+  // A game cut short by Stop playing, or a finished game whose last sinking,
+  // marker or buoy cycle still runs, must not leak into the new one.
+  disable(Timer::Tmr3);
+  disable(Timer::Tmr4);
+  disable(Timer::Tmr5);
+  disable(Timer::Tmr6);
+  for (int bar = 0; bar < 4; ++bar) hide(Control::Lblexp, bar);
+  busy = 0;
+  buoymode = 0;
+  buoybusy = 0;
+  setBuoyCaption(kBuoyIdleCaption);
+
+  for (int s = 0; s < kShips; ++s) movePanel(s, panelPosition(s));
+  for (int s = 0; s < kShips; ++s) setPanelImage(s, intactImage(s));
+  score = 1000;
+  showScore();
+  for (int k = 0; k < kCells; ++k) {
+    occupied[k] = 0;
+    shot[k] = 0;
+    // The grid stays hidden until the fleet is placed, so that no click can
+    // spend a cell of the coming fleet.
+    hide(Control::Picarea, k);
+    setCellEnabled(k, true);
+    setCellColour(k, CellColour::Grey);
+  }
+  for (int s = 0; s < kShips; ++s) {
+    show(Control::Picship2, s);
+    hits[s] = 0;
+  }
+  for (int n = 0; n < 4; ++n) show(Control::Line1, n);
+  for (int k = 0; k < 5; ++k) {
+    buoyused[k] = 0;
+    show(Control::Cmdbuoy, k);
+  }
+  for (int n = 0; n < 6; ++n) {
+    show(Control::Picamod, n);
+    show(Control::Lblohje, n);
+  }
+  cellhit.fill(0);
+  show(Control::Picmapots);
+  show(Control::Picfleetots);
+  show(Control::Lblscore1);
+  show(Control::Lblscore2);
+  show(Control::Lbllbuoy);
+  enable(Timer::Tmr2);
+}
+
+void Frmsea::mnusoundClick() { setSoundChecked(!screen_.soundChecked); }
+
+void Frmsea::mnustopClick() {
+  setMenuEnabled(MenuItem::Mnustop, false);
+  setMenuEnabled(MenuItem::Mnustart, true);
+  disable(Timer::Tmr2);
+  disable(Timer::Tmr3);
+  disable(Timer::Tmr4);
+  disable(Timer::Tmr5);
+  disable(Timer::Tmr6);
+  for (int k = 0; k < kCells; ++k) hide(Control::Picarea, k);
+  for (int s = 0; s < kShips; ++s) hide(Control::Picship2, s);
+  hide(Control::Picmapots);
+  hide(Control::Picfleetots);
+  for (int n = 0; n < 4; ++n) {
+    hide(Control::Lblexp, n);
+    hide(Control::Line1, n);
+  }
+  for (int k = 0; k < 5; ++k) hide(Control::Cmdbuoy, k);
+  for (int n = 0; n < 6; ++n) {
+    hide(Control::Picamod, n);
+    hide(Control::Lblohje, n);
+  }
+  hide(Control::Lbllbuoy);
+  hide(Control::Lblscore1);
+  hide(Control::Lblscore2);
+  placeTitle();
+  show(Control::Pic1);
+}
+
+void Frmsea::mnuexitClick() { view_.endProgram(); }
+
+void Frmsea::tmr1Timer() { random_.next(); }
+
+void Frmsea::tmr2Timer() {
+  disable(Timer::Tmr2);
+  runPlacementChain();
+}
+
+}  // namespace kalvenor

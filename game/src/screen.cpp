@@ -1,0 +1,25 @@
+#include "kalvenor/screen.h"
+
+#include <algorithm>
+
+namespace kalvenor {
+
+// The controls as the window is built: everything hidden, every cell grey
+// and enabled, the labels with their design-time captions and places.
+Screen::Screen()
+    : buoyCaption(kBuoyIdleCaption), scoreCaption(" 1000") {
+  cellColour.fill(CellColour::Grey);
+  cellEnabled.fill(true);
+  panelImage.fill(-1);
+  markerPosition = {{{7440, 1560}, {7440, 1800}, {7440, 2160}, {7680, 2160}}};
+}
+
+int Screen::shownCells() const {
+  return static_cast<int>(std::count(shown_.begin(), shown_.begin() + kCells, true));
+}
+
+int Screen::enabledCells() const {
+  return static_cast<int>(std::count(cellEnabled.begin(), cellEnabled.end(), true));
+}
+
+}  // namespace kalvenor

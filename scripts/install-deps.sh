@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs and the machine lacks.
+# Usage: scripts/install-deps.sh [build|test|bench]...  (default: build test)
+set -euo pipefail
+
+build_pkgs=(
+  cmake g++ make ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libqt6multimedia6 libqt6svg6 qt6-qpa-plugins
+)
+test_pkgs=(
+  xvfb xauth xdotool x11-utils imagemagick
+  pulseaudio pulseaudio-utils sox libsox-fmt-all
+  libclang-rt-14-dev clang valgrind python3
+)
+bench_pkgs=(
+  python3-xlib kmines gnome-mines linux-perf
+)
+
+wanted=()
+for set in "${@:-build test}"; do
+  for s in $set; do
+    case "$s" in
+      build) wanted+=("${build_pkgs[@]}") ;;
+      test)  wanted+=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
+      bench) wanted+=("${build_pkgs[@]}" "${bench_pkgs[@]}") ;;
+      *) echo "install-deps: unknown set '$s'" >&2; exit 2 ;;
+    esac
+  done
+done
+
+missing=()
+for p in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+# Remove duplicates while keeping the order.
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk 'NF && !seen[$0]++')
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
