@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
 
-.PHONY: all deps build run test test-asan assets clean
+.PHONY: all deps build run test test-asan assets bench clean
 
 all: build
 
@@ -24,6 +24,10 @@ assets: build
 
 test: build test-asan
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Speed of the game logic (Google Benchmark).
+bench: build
+	$(BUILD)/bench/kalvenor_bench
 
 # The game logic and its unit tests once more under ASan and UBSan.
 test-asan: deps

@@ -1,0 +1,140 @@
+// kalvenor-replay's scenario language and dump, and whole games played from
+// scenario files.
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "harness.h"
+#include "scenario.h"
+
+namespace kalvenor::testing {
+namespace {
+
+struct ReplayRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+ReplayRun replay(const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  const int status = runScenario(in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// The lines of the last dump, by name.
+std::map<std::string, std::string> lastDump(const std::string& out) {
+  std::map<std::string, std::string> fields;
+  std::istringstream lines(out);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line == "end") continue;
+    const std::size_t space = line.find(' ');
+    fields[line.substr(0, space)] = space == std::string::npos ? "" : line.substr(space + 1);
+  }
+  return fields;
+}
+
+TEST(Replay, DumpsTheOpenedWindowInItsFormat) {
+  const ReplayRun run = replay("# the window only\n\nload\ndump\n");
+  ASSERT_EQ(run.status, 0);
+  std::istringstream lines(run.out);
+  std::vector<std::string> names;
+  std::string line;
+  while (std::getline(lines, line)) names.push_back(line.substr(0, line.find(' ')));
+  EXPECT_EQ(names, (std::vector<std::string>{"time", "draws", "score", "flags", "colour", "occupied", "shot",
+                                             "shipcell", "cellhit", "hits", "buoy", "ship", "panel", "timers",
+                                             "menu", "cells", "shown", "caption", "end"}));
+  auto dump = lastDump(run.out);
+  EXPECT_EQ(dump["time"], "0");
+  EXPECT_EQ(dump["colour"], std::string(750, 'g'));
+  EXPECT_EQ(dump["cellhit"], std::string(31, '0'));
+  EXPECT_EQ(dump["buoy"], "00000 0 0 0 0 0 0");
+  EXPECT_EQ(dump["panel"], "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1");
+  EXPECT_EQ(dump["timers"], "100000001");
+  EXPECT_EQ(dump["menu"], "1 0 1");
+  EXPECT_EQ(dump["cells"], "0 750");
+  EXPECT_EQ(dump["shown"], "1 0000000000 00000 0 0 0 0");
+  EXPECT_EQ(dump["caption"], "Listening buoys (Loss of points in button)");
+}
+
+TEST(Replay, MenuItemsAndControlsThatAreOffDoNothing) {
+  const ReplayRun run = replay("load\nstop\nclick 5\nbuoy 2\nstart\nstart\nsound\ndump\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  auto dump = lastDump(run.out);
+  EXPECT_EQ(dump["menu"], "0 1 0");
+  EXPECT_EQ(dump["cells"], "0 750");  // the grid waits for the fleet
+  EXPECT_EQ(dump["shot"], std::string(750, '0'));
+  EXPECT_EQ(dump["buoy"], "00000 0 0 0 0 0 0");
+  EXPECT_EQ(dump["timers"], "110000001");
+}
+
+TEST(Replay, ErrorsNameTheirLineAndFollowTheDumpsBeforeThem) {
+  const struct {
+    std::string script;
+    std::string error;
+  } cases[] = {
+      {"load\ndump\nfire 3\n", "error: line 3: unknown command: fire\n"},
+      {"load\nclick 750\n", "error: line 2: value out of range: 750\n"},
+      {"load\nclick x\n", "error: line 2: not a whole number: x\n"},
+      {"load\nbuoy 5\n", "error: line 2: value out of range: 5\n"},
+      {"rand 0.5 1.0\n", "error: line 1: random number out of range: 1.0\n"},
+      {"rand -0.1\n", "error: line 1: random number out of range: -0.1\n"},
+      {"load\nadvance -1\n", "error: line 2: value out of range: -1\n"},
+      {"load\ndump 1\n", "error: line 2: dump takes 0 arguments\n"},
+      {"start\n", "error: line 1: the window is not open yet\n"},
+      {"load\nload\n", "error: line 2: the window is already open\n"},
+      {"rand 0.5\nload\nadvance 4\n", "error: line 3: draw from an exhausted random sequence\n"},
+  };
+  for (const auto& c : cases) {
+    const ReplayRun run = replay(c.script);
+    EXPECT_EQ(run.status, 2) << c.script;
+    EXPECT_EQ(run.err, c.error) << c.script;
+  }
+  EXPECT_NE(replay("load\ndump\nfire 3\n").out.find("end\n"), std::string::npos);
+}
+
+TEST(Replay, ExitAndUnloadEndTheScenario) {
+  EXPECT_EQ(replay("load\nexit\nnonsense\n").status, 0);
+  EXPECT_EQ(replay("load\nunload\nnonsense\n").status, 0);
+  EXPECT_EQ(replay("load\nunload\ndump\n").out, "");
+}
+
+TEST(Replay, TheFleetDependsOnHowLongThePlayerWaitsBeforeStart) {
+  std::string numbers;
+  for (int n = 0; n < 2000; ++n) numbers += " 0." + std::to_string(100 + (n * 7919) % 900);
+  const std::string early = "rand" + numbers + "\nload\nadvance 10\nstart\nadvance 500\ndump\n";
+  const std::string late = "rand" + numbers + "\nload\nadvance 12\nstart\nadvance 500\ndump\n";
+  auto a = lastDump(replay(early).out), b = lastDump(replay(late).out);
+  EXPECT_NE(a["shipcell"], b["shipcell"]);
+  EXPECT_GT(std::stoi(a["draws"]), 255);  // 255 ticks of Tmr1, then the fleet's draws
+  EXPECT_EQ(a["cells"], "750 750");
+}
+
+// Counts a letter in the colour line.
+long count(const std::string& text, char c) { return std::count(text.begin(), text.end(), c); }
+
+TEST(ScenarioFiles, AWholeGamePlaysToItsEndWithTheScoreTheShotsAndSinkingsGive) {
+  std::ifstream file(std::string(KALVENOR_SCENARIO_DIR) + "/whole_game.scn");
+  ASSERT_TRUE(file);
+  std::ostringstream out, err;
+  ASSERT_EQ(runScenario(file, out, err), 0) << err.str();
+  auto dump = lastDump(out.str());
+  const std::string& colours = dump["colour"];
+  EXPECT_EQ(count(colours, 'k'), 31);
+  EXPECT_EQ(count(colours, 'r'), 0);
+  const long shots = 750 - count(colours, 'g');
+  EXPECT_EQ(std::stoi(dump["score"]), 1000 - shots + 200 * 10);
+  EXPECT_EQ(dump["occupied"], std::string(750, '0'));
+  EXPECT_EQ(dump["cellhit"], std::string(31, '1'));
+  EXPECT_EQ(dump["panel"], "51 51 51 51 51 51 51 51 51 51");
+  EXPECT_EQ(dump["menu"], "1 1 1");
+  EXPECT_EQ(dump["cells"], "750 0");
+  EXPECT_EQ(dump["flags"], "0 0 0");
+  EXPECT_EQ(dump["shown"], "0 1111111111 00000 0 0 1 1");
+}
+
+}  // namespace
+}  // namespace kalvenor::testing
