@@ -179,3 +179,29 @@ TEST(Menu, SoundTogglesItsCheckMarkExitEndsWithoutTheUnloadStep) {
 
 }  // namespace
 }  // namespace kalvenor::testing
+
+namespace kalvenor::testing {
+namespace {
+
+TEST(SoundChannels, TheStartUpSoundPlaysWhateverTheCheckMarkAndStopsAfter1700Milliseconds) {
+  Harness h;
+  h.game.formLoad();
+  EXPECT_EQ(h.sound.log(), (std::vector<std::string>{
+                               "1 switch 24 false", "1 switch 25 true", "1 switch 26 false", "1 device WaveAudio",
+                               "1 file Kalvenorw1.wav", "1 Open", "1 Play",
+                               "2 switch 24 false", "2 switch 25 true", "2 switch 26 false", "2 device WaveAudio"}));
+  h.game.mnusoundClick();  // unchecked: shots are silent, the start-up sound is not affected
+  h.sound.clearLog();
+  h.wait(1698);
+  EXPECT_TRUE(h.sound.log().empty());
+  h.wait(2);
+  EXPECT_EQ(h.sound.log(), (std::vector<std::string>{"1 Stop", "1 Close"}));
+  EXPECT_FALSE(h.timer(Timer::Tmr9));
+
+  h.sound.clearLog();
+  h.game.formUnload();
+  EXPECT_EQ(h.sound.log(), (std::vector<std::string>{"1 switch 52 false"}));
+}
+
+}  // namespace
+}  // namespace kalvenor::testing
