@@ -7,7 +7,7 @@ build_pkgs=(
   cmake g++ make ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  libqt6multimedia6 libqt6svg6 qt6-qpa-plugins
+  libqt6multimedia6 libqt6svg6 qt6-qpa-plugins fonts-liberation2
 )
 test_pkgs=(
   xvfb xauth xdotool x11-utils imagemagick

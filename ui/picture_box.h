@@ -1,0 +1,32 @@
+#pragma once
+// A rectangle of one colour with an optional picture at its top-left corner
+// and an optional one-pixel frame: the window's picture boxes, the legend
+// swatches, the legend frame's lines and the hit-marker bars.
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+#include <optional>
+
+namespace kalvenor::ui {
+
+class PictureBox final : public QWidget {
+ public:
+  PictureBox(QColor background, QWidget* parent);
+
+  void setPicture(const QPixmap& picture);
+  const QPixmap& picture() const { return picture_; }
+  void setFrame(QColor colour);
+  QColor background() const { return background_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor background_;
+  QPixmap picture_;
+  std::optional<QColor> frame_;
+};
+
+}  // namespace kalvenor::ui

@@ -1,0 +1,52 @@
+#pragma once
+// The window's client area: the blue sea with every control of the game at
+// its design place, all hidden until the game shows them.
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+#include "kalvenor/controls.h"
+
+class QLabel;
+
+namespace kalvenor::ui {
+
+class Pictures;
+class PictureBox;
+class SeaGrid;
+
+class SeaForm final : public QWidget {
+  Q_OBJECT
+
+ public:
+  SeaForm(const Pictures& pictures, QWidget* parent);
+
+  SeaGrid& grid() { return *grid_; }
+  // Element `index` of a control, or nullptr for a grid cell (the grid draws
+  // those) and for an index the control does not have.
+  QWidget* element(Control control, int index) const;
+  PictureBox* panelSlot(int slot) const;
+  PictureBox* title() const;
+  // The labels whose caption the game writes: Lbllbuoy(0) and Lblscore2.
+  QLabel* captionLabel(Control control) const;
+
+ signals:
+  void buoyClicked(int index);
+
+ private:
+  void addElement(Control control, QWidget* widget, QRect geometry);
+  void buildBanners(const Pictures& pictures);
+  void buildFleetPanel();
+  void buildLegend();
+  void buildMarkerBars();
+  void buildBuoyPanel();
+  void buildScore();
+  void buildTitle(const Pictures& pictures);
+
+  SeaGrid* grid_;
+  std::array<std::vector<QWidget*>, kControlKinds> elements_;
+};
+
+}  // namespace kalvenor::ui

@@ -1,0 +1,58 @@
+#pragma once
+// The game window Frmsea as the player sees it: the "File" menu over the sea
+// form. It shows what the game logic tells it through View and reports the
+// player's commands and clicks as signals; it keeps no game state of its own.
+
+#include <QMainWindow>
+
+#include <array>
+
+#include "kalvenor/view.h"
+
+class QAction;
+
+namespace kalvenor::ui {
+
+class Pictures;
+class SeaForm;
+
+class SeaWindow final : public QMainWindow, public View {
+  Q_OBJECT
+
+ public:
+  SeaWindow(const Pictures& pictures, QWidget* parent = nullptr);
+
+  void setShown(Control control, int index, bool shown) override;
+  void setCellColour(int cell, CellColour colour) override;
+  void setCellEnabled(int cell, bool enabled) override;
+  void setPanelImage(int slot, int image) override;
+  void setCaption(Control control, std::string_view caption) override;
+  void moveControl(Control control, int index, TwipPoint position) override;
+  void placeTitle(TwipRect rect) override;
+  void setMenuEnabled(MenuItem item, bool enabled) override;
+  void setMenuChecked(MenuItem item, bool checked) override;
+  void endProgram() override;
+
+  SeaForm& form() { return *form_; }
+  QAction& menuAction(MenuItem item) { return *menu_[static_cast<int>(item)]; }
+
+ signals:
+  void menuChosen(kalvenor::MenuItem item);
+  void cellClicked(int cell);
+  void buoyClicked(int index);
+  // The player closes the window; Exit does not raise this.
+  void closing();
+  void programEndRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenu();
+
+  const Pictures& pictures_;
+  SeaForm* form_;
+  std::array<QAction*, 4> menu_{};
+};
+
+}  // namespace kalvenor::ui
