@@ -1,0 +1,12 @@
+#pragma once
+// Writes the game's asset folder: every picture (with its @2x file), both
+// wave files and the resource list kalvenor.qrc that embeds them.
+
+#include <QString>
+
+namespace kalvenor::assets {
+
+// Throws std::runtime_error when a file cannot be written.
+void writeAssets(const QString& folder);
+
+}  // namespace kalvenor::assets

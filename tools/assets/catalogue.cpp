@@ -1,0 +1,46 @@
+#include "catalogue.h"
+
+#include <stdexcept>
+
+#include "pictures/banner.h"
+#include "pictures/sea_background.h"
+#include "pictures/ship_images.h"
+#include "pictures/ship_list.h"
+#include "pictures/title.h"
+#include "pictures/window_icon.h"
+#include "sounds/explosion.h"
+#include "sounds/splash.h"
+
+namespace kalvenor::assets {
+
+QString shipImageName(int index) { return QStringLiteral("ship%1").arg(index, 2, 10, QLatin1Char('0')); }
+
+std::vector<PictureAsset> gamePictures() {
+  std::vector<PictureAsset> pictures{
+      {"title", kTitleSize, true, paintTitle},
+      {"banner-grid", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, "SEA AREA"); }},
+      {"banner-fleet", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, "ENEMY FLEET"); }},
+  };
+  for (int index = 0; index < kShipImageCount; ++index) {
+    pictures.push_back({shipImageName(index), kShipImageSize, true,
+                        [index](QPainter& painter) { paintShipImage(painter, index); }});
+  }
+  for (int pixels : kIconSizes) {
+    pictures.push_back({QStringLiteral("icon-%1").arg(pixels), QSize(pixels, pixels), false,
+                        [pixels](QPainter& painter) { paintWindowIcon(painter, pixels); }});
+  }
+  return pictures;
+}
+
+std::vector<SoundAsset> gameSounds() {
+  return {{"Kalvenorw1.wav", synthesiseExplosion}, {"Kalvenorw2.wav", synthesiseSplash}};
+}
+
+PictureAsset picture(const QString& name) {
+  for (PictureAsset& candidate : gamePictures()) {
+    if (candidate.name == name) return candidate;
+  }
+  throw std::out_of_range("no picture named " + name.toStdString());
+}
+
+}  // namespace kalvenor::assets

@@ -1,0 +1,18 @@
+#pragma once
+// Every picture is painted by a routine that draws in logical pixels; the
+// canvas runs it at scale 1 for the normal file and at scale 2 for the @2x
+// file, so the large version is drawn, not enlarged.
+
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+#include <functional>
+
+namespace kalvenor::assets {
+
+using PaintRoutine = std::function<void(QPainter&)>;
+
+// An opaque 24-bit picture of logicalSize * scale pixels, antialiased.
+QImage paintPicture(QSize logicalSize, int scale, const PaintRoutine& paint);
+
+}  // namespace kalvenor::assets

@@ -1,0 +1,13 @@
+#pragma once
+// The 492 x 458 title picture shown while no game runs.
+
+#include <QPainter>
+#include <QSize>
+
+namespace kalvenor::assets {
+
+inline constexpr QSize kTitleSize{492, 458};
+
+void paintTitle(QPainter& painter);
+
+}  // namespace kalvenor::assets

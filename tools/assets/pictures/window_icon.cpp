@@ -1,0 +1,54 @@
+#include "pictures/window_icon.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+
+namespace kalvenor::assets {
+namespace {
+
+// The anchor on a 100 x 100 grid.
+QPainterPath anchorLines() {
+  QPainterPath lines;
+  lines.addEllipse(QPointF(50, 17), 8, 8);
+  lines.moveTo(50, 25);
+  lines.lineTo(50, 84);
+  lines.moveTo(31, 37);
+  lines.lineTo(69, 37);
+  lines.moveTo(17, 58);
+  lines.quadTo(22, 84, 50, 85);
+  lines.quadTo(78, 84, 83, 58);
+  return lines;
+}
+
+QPainterPath flukes() {
+  QPainterPath heads;
+  for (double side : {-1.0, 1.0}) {
+    const double tip = 50 + side * 37;
+    heads.moveTo(tip, 50);
+    heads.lineTo(tip + side * 8, 66);
+    heads.lineTo(tip - side * 9, 62);
+    heads.closeSubpath();
+  }
+  return heads;
+}
+
+}  // namespace
+
+void paintWindowIcon(QPainter& painter, int pixels) {
+  painter.save();
+  painter.scale(pixels / 100.0, pixels / 100.0);
+  QLinearGradient ground(0, 0, 0, 100);
+  ground.setColorAt(0, QColor(0x23, 0x5f, 0xae));
+  ground.setColorAt(1, QColor(0x0c, 0x2c, 0x5e));
+  painter.fillRect(QRectF(0, 0, 100, 100), ground);
+
+  painter.setPen(QPen(Qt::white, 11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(anchorLines());
+  painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(Qt::white);
+  painter.drawPath(flukes());
+  painter.restore();
+}
+
+}  // namespace kalvenor::assets

@@ -1,0 +1,49 @@
+#include "pictures.h"
+
+#include <QGuiApplication>
+#include <QString>
+#include <algorithm>
+
+namespace kalvenor::ui {
+namespace {
+
+constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
+
+// QPixmap does not look for a name@2x.png by itself, so on a high-density
+// screen the loader asks for the picture drawn at twice the size. Qt reads the
+// @2x in its name and gives the pixmap a device pixel ratio of 2, so it keeps
+// its size on screen.
+QPixmap load(const QString& name) {
+  const bool highDensity = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
+  if (highDensity) {
+    QPixmap sharp(QStringLiteral(":/pictures/%1@2x.png").arg(name));
+    if (!sharp.isNull()) return sharp;
+  }
+  return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
+}
+
+}  // namespace
+
+Pictures::Pictures()
+    : title_(load(QStringLiteral("title"))),
+      gridBanner_(load(QStringLiteral("banner-grid"))),
+      fleetBanner_(load(QStringLiteral("banner-fleet"))) {
+  for (std::size_t n = 0; n < ships_.size(); ++n) {
+    ships_[n] = load(QStringLiteral("ship%1").arg(n, 2, 10, QLatin1Char('0')));
+  }
+  for (int pixels : kIconSizes) icon_.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(pixels));
+}
+
+const QPixmap& Pictures::ship(int n) const { return ships_.at(static_cast<std::size_t>(n)); }
+const QPixmap& Pictures::title() const { return title_; }
+const QPixmap& Pictures::gridBanner() const { return gridBanner_; }
+const QPixmap& Pictures::fleetBanner() const { return fleetBanner_; }
+const QIcon& Pictures::icon() const { return icon_; }
+
+bool Pictures::complete() const {
+  const auto loaded = [](const QPixmap& pixmap) { return !pixmap.isNull(); };
+  return std::all_of(ships_.begin(), ships_.end(), loaded) && loaded(title_) && loaded(gridBanner_) &&
+         loaded(fleetBanner_) && icon_.availableSizes().size() == static_cast<qsizetype>(kIconSizes.size());
+}
+
+}  // namespace kalvenor::ui
