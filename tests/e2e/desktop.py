@@ -1,0 +1,179 @@
+"""A private desktop for one test: an Xvfb screen and a PulseAudio server
+with a null sink, both started here and stopped when the test ends, however
+it ends. Every program started here dies with the test."""
+
+import contextlib
+import ctypes
+import os
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from screen import Shot
+
+_PR_SET_PDEATHSIG = 1
+
+
+def _die_with_parent():
+    ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def wait_until(condition, timeout, what):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+
+
+class Desktop:
+    SINK = "kalvenor_e2e"
+
+    def __init__(self, artifacts):
+        self.artifacts = artifacts
+        self._processes = []
+
+    def __enter__(self):
+        os.makedirs(self.artifacts, exist_ok=True)
+        self.home = tempfile.mkdtemp(prefix="kalvenor-e2e-")
+        os.chmod(self.home, 0o700)
+        self.runtime = os.path.join(self.home, "run")
+        os.mkdir(self.runtime, 0o700)
+        self._log = open(os.path.join(self.artifacts, "desktop.log"), "w")
+        for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+            signal.signal(sig, self._interrupted)
+        try:
+            self._start_x()
+            self._start_pulse()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self._processes):
+            if process.poll() is None:
+                process.terminate()
+        for process in reversed(self._processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        self._processes.clear()
+        self._log.close()
+        shutil.rmtree(self.home, ignore_errors=True)
+        return False
+
+    @staticmethod
+    def _interrupted(signum, _frame):
+        raise SystemExit(f"interrupted by signal {signum}")
+
+    def start(self, argv, stdin_file=os.devnull, **kwargs):
+        with open(stdin_file, "rb") as stdin:
+            process = subprocess.Popen(argv, env=self.env, stdin=stdin, stdout=self._log,
+                                       stderr=subprocess.STDOUT, preexec_fn=_die_with_parent, **kwargs)
+        self._processes.append(process)
+        return process
+
+    # --- the servers -----------------------------------------------------
+
+    def _start_x(self):
+        read_end, write_end = os.pipe()
+        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": self.home,
+                    "XDG_RUNTIME_DIR": self.runtime, "LANG": "C.UTF-8", "QT_QPA_PLATFORM": "xcb"}
+        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                   pass_fds=[write_end])
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 30
+        while not number.endswith(b"\n"):
+            ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))
+            chunk = os.read(read_end, 16) if ready else b""
+            if not chunk:
+                raise AssertionError("Xvfb did not report its display")
+            number += chunk
+        os.close(read_end)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+
+    def _start_pulse(self):
+        socket = os.path.join(self.runtime, "pulse-native")
+        self.env["PULSE_RUNTIME_PATH"] = os.path.join(self.runtime, "pulse")
+        self.start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                    "--disable-shm=yes", "-L", f"module-null-sink sink_name={self.SINK}",
+                    "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"])
+        self.env["PULSE_SERVER"] = "unix:" + socket
+        wait_until(lambda: subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode == 0,
+                   30, "the PulseAudio server")
+        # An idle null sink stops feeding its monitor, and a recording loses
+        # the start of the next sound; a stream of silence keeps it running.
+        self.start(["pacat", "--playback", "--raw", "--latency-msec=20", "--rate=44100", "--channels=1",
+                    "--format=s16le"], stdin_file="/dev/zero")
+        # The first recording on a new server drops data now and then.
+        with self.recording("warm-up"):
+            time.sleep(1)
+
+    # --- looking -----------------------------------------------------------
+
+    def shot(self, save_as=None):
+        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+                             capture_output=True, check=True).stdout
+        if save_as:
+            subprocess.run(["convert", "ppm:-", os.path.join(self.artifacts, save_as)], input=ppm, check=True)
+        return Shot(ppm)
+
+    def window(self, title):
+        """The position and size of the shown top-level window with this title."""
+        def find():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], env=self.env,
+                                   capture_output=True, text=True).stdout.split()
+            return found[0] if found else None
+        window = wait_until(find, 30, f"the window {title!r}")
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=self.env,
+                                  capture_output=True, text=True, check=True).stdout
+        values = dict(line.split("=", 1) for line in geometry.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    # --- acting --------------------------------------------------------------
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
+
+    def click(self, points, pause=0.02):
+        """Left-clicks the points one after the other, in one xdotool run."""
+        args = []
+        for x, y in points:
+            args += ["mousemove", x, y, "click", "--delay", 0, 1, "sleep", pause]
+        if args:
+            self.xdotool(*args)
+
+    # --- listening -----------------------------------------------------------
+
+    @contextlib.contextmanager
+    def recording(self, name):
+        """Records the null sink's output into ARTIFACTS/NAME.wav while the
+        block runs; yields the file's path."""
+        path = os.path.join(self.artifacts, name + ".wav")
+        recorder = self.start(["parecord", "--device", self.SINK + ".monitor", "--latency-msec=20",
+                               "--rate=44100", "--channels=1", "--format=s16le", "--file-format=wav", path])
+        time.sleep(0.5)  # the stream is connected and running
+        try:
+            yield path
+        finally:
+            recorder.send_signal(signal.SIGINT)
+            recorder.wait(timeout=10)
+            self._processes.remove(recorder)
+
+
+def audible_seconds(wav):
+    """How long the recording is heard, from its first to its last sample
+    above 1% of full scale."""
+    trimmed = wav[:-4] + "-heard.wav"
+    subprocess.run(["sox", wav, trimmed, "silence", "1", "0.005", "1%", "reverse",
+                    "silence", "1", "0.005", "1%", "reverse"], check=True, capture_output=True)
+    return float(subprocess.run(["soxi", "-D", trimmed], check=True, capture_output=True, text=True).stdout)
