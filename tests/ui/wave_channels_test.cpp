@@ -21,6 +21,7 @@ using kalvenor::ui::WaveSources;
 
 namespace {
 
+// What the program printed; Qt's message handler is a plain function.
 QStringList messages;
 
 void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) { messages << message; }

@@ -17,11 +17,6 @@ class WindowTimersTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void allTimersStartDisabled() {
-    WindowTimers timers;
-    for (int n = 1; n <= kalvenor::kTimers; ++n) QVERIFY(!timers.enabled(kalvenor::timerNumber(n)));
-  }
-
   void enablingARunningTimerKeepsItsBeat() {
     WindowTimers timers;
     timers.setEnabled(Timer::Tmr9, true);
