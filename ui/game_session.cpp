@@ -2,18 +2,40 @@
 
 namespace kalvenor::ui {
 
-GameSession::GameSession(const Pictures& pictures, RandomSource& random, const WaveSources& sounds)
-    : window_(pictures), sound_(sounds), game_(window_, timers_, sound_, random) {
-  QObject::connect(&window_, &SeaWindow::menuChosen, &window_, [this](MenuItem item) { onMenu(item); });
-  QObject::connect(&window_, &SeaWindow::cellClicked, &window_, [this](int cell) { game_.picareaClick(cell); });
-  QObject::connect(&window_, &SeaWindow::buoyClicked, &window_, [this](int index) { game_.cmdbuoyClick(index); });
-  QObject::connect(&window_, &SeaWindow::closing, &window_, [this] { game_.formUnload(); });
-  QObject::connect(&timers_, &WindowTimers::ticked, &timers_, [this](Timer timer) { game_.onTimer(timer); });
+GameSession::GameSession(RandomSource& random, SoundChannels& sound, WindowTimers::Clock clock)
+    : timers_(std::move(clock)), game_(window_, timers_, sound, random) {
+  timers_.defer(Timer::Tmr1);
+  QObject::connect(&window_, &SeaWindow::menuChosen, &window_, [this](MenuItem item) {
+    runOwedTicks();
+    onMenu(item);
+  });
+  QObject::connect(&window_, &SeaWindow::cellClicked, &window_, [this](int cell) {
+    runOwedTicks();
+    game_.picareaClick(cell);
+  });
+  QObject::connect(&window_, &SeaWindow::buoyClicked, &window_, [this](int index) {
+    runOwedTicks();
+    game_.cmdbuoyClick(index);
+  });
+  QObject::connect(&window_, &SeaWindow::closing, &window_, [this] {
+    runOwedTicks();
+    game_.formUnload();
+  });
+  QObject::connect(&timers_, &WindowTimers::ticked, &timers_, [this](Timer timer) {
+    runOwedTicks();
+    game_.onTimer(timer);
+  });
 }
 
 void GameSession::open() {
   window_.show();
+  pictures_.emplace();
+  window_.setPictures(*pictures_);
   game_.formLoad();
+}
+
+void GameSession::runOwedTicks() {
+  for (std::int64_t owed = timers_.takeOwedTicks(Timer::Tmr1); owed > 0; --owed) game_.tmr1Timer();
 }
 
 void GameSession::onMenu(MenuItem item) {

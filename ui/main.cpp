@@ -6,13 +6,14 @@
 #include <random>
 
 #include "game_session.h"
-#include "pictures.h"
+#include "sound_library.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const kalvenor::ui::Pictures pictures;
+  const QString besideTheProgram = QCoreApplication::applicationDirPath();
   kalvenor::UniformRandom random(std::random_device{}());
-  kalvenor::ui::GameSession session(pictures, random, {QCoreApplication::applicationDirPath()});
+  kalvenor::ui::SoundLibrary sound(besideTheProgram + QStringLiteral("/kalvenor-sound"), {besideTheProgram});
+  kalvenor::ui::GameSession session(random, sound);
   // Exit ends the program at once. quit() would close the window first and
   // so run the unload step, which only closing the window may do.
   QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::programEndRequested, &app,

@@ -38,7 +38,7 @@ QLabel* colouredLabel(std::string_view caption, int background, int foreground, 
 
 }  // namespace
 
-SeaForm::SeaForm(const Pictures& pictures, QWidget* parent) : QWidget(parent), grid_(new SeaGrid(this)) {
+SeaForm::SeaForm(QWidget* parent) : QWidget(parent), grid_(new SeaGrid(this)) {
   setFixedSize(pixels(design::kClientWidth), pixels(design::kClientHeight));
   QPalette sea = palette();
   sea.setColor(QPalette::Window, toQColor(design::kBlue));
@@ -49,13 +49,13 @@ SeaForm::SeaForm(const Pictures& pictures, QWidget* parent) : QWidget(parent), g
   grid_->move(toPixels(design::kGridOrigin));
   // Later controls lie on top of earlier ones: the marker bars over the
   // panel, the title over everything.
-  buildBanners(pictures);
+  buildBanners();
   buildFleetPanel();
   buildLegend();
   buildMarkerBars();
   buildBuoyPanel();
   buildScore();
-  buildTitle(pictures);
+  buildTitle();
 }
 
 void SeaForm::addElement(Control control, QWidget* widget, QRect geometry) {
@@ -64,13 +64,9 @@ void SeaForm::addElement(Control control, QWidget* widget, QRect geometry) {
   elements_[static_cast<int>(control)].push_back(widget);
 }
 
-void SeaForm::buildBanners(const Pictures& pictures) {
-  auto* grid = new PictureBox(toQColor(design::kBlue), this);
-  grid->setPicture(pictures.gridBanner());
-  addElement(Control::Picmapots, grid, toPixels(design::kGridBanner));
-  auto* fleet = new PictureBox(toQColor(design::kBlue), this);
-  fleet->setPicture(pictures.fleetBanner());
-  addElement(Control::Picfleetots, fleet, toPixels(design::kFleetBanner));
+void SeaForm::buildBanners() {
+  addElement(Control::Picmapots, new PictureBox(toQColor(design::kBlue), this), toPixels(design::kGridBanner));
+  addElement(Control::Picfleetots, new PictureBox(toQColor(design::kBlue), this), toPixels(design::kFleetBanner));
 }
 
 void SeaForm::buildFleetPanel() {
@@ -133,10 +129,14 @@ void SeaForm::buildScore() {
   addElement(Control::Lblscore2, score, toPixels(design::kScore));
 }
 
-void SeaForm::buildTitle(const Pictures& pictures) {
-  auto* title = new PictureBox(toQColor(design::kBlue), this);
-  title->setPicture(pictures.title());
-  addElement(Control::Pic1, title, toPixels(design::kTitle));
+void SeaForm::buildTitle() {
+  addElement(Control::Pic1, new PictureBox(toQColor(design::kBlue), this), toPixels(design::kTitle));
+}
+
+void SeaForm::setPictures(const Pictures& pictures) {
+  static_cast<PictureBox*>(element(Control::Picmapots, 0))->setPicture(pictures.gridBanner());
+  static_cast<PictureBox*>(element(Control::Picfleetots, 0))->setPicture(pictures.fleetBanner());
+  title()->setPicture(pictures.title());
 }
 
 QWidget* SeaForm::element(Control control, int index) const {

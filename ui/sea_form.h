@@ -21,7 +21,10 @@ class SeaForm final : public QWidget {
   Q_OBJECT
 
  public:
-  SeaForm(const Pictures& pictures, QWidget* parent);
+  explicit SeaForm(QWidget* parent);
+  // The banners and the title picture: the form is built, and may be shown,
+  // before the pictures are loaded.
+  void setPictures(const Pictures& pictures);
 
   SeaGrid& grid() { return *grid_; }
   // Element `index` of a control, or nullptr for a grid cell (the grid draws
@@ -37,13 +40,13 @@ class SeaForm final : public QWidget {
 
  private:
   void addElement(Control control, QWidget* widget, QRect geometry);
-  void buildBanners(const Pictures& pictures);
+  void buildBanners();
   void buildFleetPanel();
   void buildLegend();
   void buildMarkerBars();
   void buildBuoyPanel();
   void buildScore();
-  void buildTitle(const Pictures& pictures);
+  void buildTitle();
 
   SeaGrid* grid_;
   std::array<std::vector<QWidget*>, kControlKinds> elements_;

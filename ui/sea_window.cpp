@@ -17,10 +17,8 @@
 
 namespace kalvenor::ui {
 
-SeaWindow::SeaWindow(const Pictures& pictures, QWidget* parent)
-    : QMainWindow(parent), pictures_(pictures), form_(new SeaForm(pictures, this)) {
+SeaWindow::SeaWindow(QWidget* parent) : QMainWindow(parent), form_(new SeaForm(this)) {
   setWindowTitle(QStringLiteral("Kalvenor"));
-  setWindowIcon(pictures.icon());
   setCentralWidget(form_);
   buildMenu();
   // The window keeps the size of its client area and menu bar.
@@ -28,6 +26,12 @@ SeaWindow::SeaWindow(const Pictures& pictures, QWidget* parent)
 
   connect(&form_->grid(), &SeaGrid::cellClicked, this, &SeaWindow::cellClicked);
   connect(form_, &SeaForm::buoyClicked, this, &SeaWindow::buoyClicked);
+}
+
+void SeaWindow::setPictures(const Pictures& pictures) {
+  pictures_ = &pictures;
+  setWindowIcon(pictures.icon());
+  form_->setPictures(pictures);
 }
 
 void SeaWindow::buildMenu() {
@@ -68,7 +72,7 @@ void SeaWindow::setCellEnabled(int cell, bool enabled) { form_->grid().setCellEn
 
 void SeaWindow::setPanelImage(int slot, int image) {
   PictureBox* panel = form_->panelSlot(slot);
-  if (panel && image >= 0 && image < kShipImages) panel->setPicture(pictures_.ship(image));
+  if (pictures_ && panel && image >= 0 && image < kShipImages) panel->setPicture(pictures_->ship(image));
 }
 
 void SeaWindow::setCaption(Control control, std::string_view caption) {

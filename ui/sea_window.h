@@ -20,7 +20,10 @@ class SeaWindow final : public QMainWindow, public View {
   Q_OBJECT
 
  public:
-  SeaWindow(const Pictures& pictures, QWidget* parent = nullptr);
+  explicit SeaWindow(QWidget* parent = nullptr);
+  // The window opens before its pictures are loaded; until they are given
+  // here, the picture boxes show their background colour alone.
+  void setPictures(const Pictures& pictures);
 
   void setShown(Control control, int index, bool shown) override;
   void setCellColour(int cell, CellColour colour) override;
@@ -50,7 +53,7 @@ class SeaWindow final : public QMainWindow, public View {
  private:
   void buildMenu();
 
-  const Pictures& pictures_;
+  const Pictures* pictures_ = nullptr;
   SeaForm* form_;
   std::array<QAction*, 4> menu_{};
 };

@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "game_session.h"
-#include "pictures.h"
 #include "screen_units.h"
 #include "sea_form.h"
 #include "sea_grid.h"
+#include "wave_channels.h"
 
 using kalvenor::Channel;
 using kalvenor::MenuItem;
@@ -81,7 +81,8 @@ class WaveChannelsTest : public QObject {
 
   void gamePlaysOnWithoutItsSounds() {
     kalvenor::UniformRandom random(7);
-    kalvenor::ui::GameSession session(pictures_, random, missingWaves());
+    WaveChannels sound(missingWaves());
+    kalvenor::ui::GameSession session(random, sound);
     session.open();
     messages.clear();
     kalvenor::ui::SeaWindow& window = session.window();
@@ -101,7 +102,7 @@ class WaveChannelsTest : public QObject {
     QVERIFY(hit && missed);
     QVERIFY(session.game().score < 1000);
     expectWindowMirrorsTheGame(session);
-    for (Channel channel : {Channel::One, Channel::Two}) QVERIFY(!session.sound().isPlaying(channel));
+    for (Channel channel : {Channel::One, Channel::Two}) QVERIFY(!sound.isPlaying(channel));
 
     window.menuAction(MenuItem::Mnustop).trigger();
     QVERIFY(window.form().element(kalvenor::Control::Pic1, 0)->isVisible());
@@ -125,7 +126,6 @@ class WaveChannelsTest : public QObject {
     QCOMPARE(score->text().toStdString(), screen.scoreCaption);
   }
 
-  const kalvenor::ui::Pictures pictures_;
   QTemporaryDir nowhere_;
 };
 

@@ -25,7 +25,8 @@ class WindowLayoutTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<SeaWindow>(pictures_);
+    window_ = std::make_unique<SeaWindow>();
+    window_->setPictures(pictures_);
     window_->show();
   }
   void cleanup() { window_.reset(); }

@@ -1,0 +1,69 @@
+// The sound library loads with the channels' first command, not before: Qt
+// Multimedia stays out of the program until the window's load step asks for
+// a sound. Without the library the game is told once and stays silent.
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "sound_library.h"
+
+using kalvenor::Channel;
+using kalvenor::SoundCommand;
+using kalvenor::ui::SoundLibrary;
+
+namespace {
+
+QStringList messages;
+
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) { messages << message; }
+
+bool multimediaLoaded() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+}  // namespace
+
+class SoundLibraryTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(nowhere_.isValid());
+    qInstallMessageHandler(keepMessage);
+  }
+  void init() { messages.clear(); }
+
+  void channelsLoadWithTheFirstCommand() {
+    SoundLibrary sound(QStringLiteral(KALVENOR_SOUND_LIBRARY), {nowhere_.path(), nowhere_.path()});
+    QVERIFY(!sound.loaded());
+    QVERIFY(!multimediaLoaded());
+    sound.setSwitch(Channel::One, kalvenor::SoundSwitch::P24, false);
+    QVERIFY(sound.loaded());
+    QVERIFY(multimediaLoaded());
+    sound.setDeviceType(Channel::One, kalvenor::kWaveDevice);
+    sound.setFileName(Channel::One, kalvenor::kHitWave);
+    sound.command(Channel::One, SoundCommand::Open);
+    sound.command(Channel::One, SoundCommand::Play);
+    QVERIFY(messages.filter("without sound").isEmpty());
+  }
+
+  void aMissingLibraryIsReportedOnceAndStaysSilent() {
+    SoundLibrary sound(nowhere_.filePath(QStringLiteral("kalvenor-sound")), {nowhere_.path(), nowhere_.path()});
+    for (Channel channel : {Channel::One, Channel::Two}) {
+      sound.setDeviceType(channel, kalvenor::kWaveDevice);
+      sound.setFileName(channel, kalvenor::kMissWave);
+      sound.command(channel, SoundCommand::Open);
+      sound.command(channel, SoundCommand::Play);
+    }
+    QVERIFY(!sound.loaded());
+    QCOMPARE(messages.filter("without sound").size(), 1);
+  }
+
+ private:
+  QTemporaryDir nowhere_;
+};
+
+QTEST_MAIN(SoundLibraryTest)
+#include "sound_library_test.moc"

@@ -1,0 +1,14 @@
+// The sound library's entry point. The library holds the wave channels and
+// brings Qt Multimedia with it; the program loads it once its window is shown.
+
+#include <type_traits>
+
+#include "sound_module.h"
+#include "wave_channels.h"
+
+extern "C" Q_DECL_EXPORT kalvenor::SoundChannels* kalvenorMakeWaveChannels(const kalvenor::ui::WaveSources& sources,
+                                                                           QObject* owner) {
+  return new kalvenor::ui::WaveChannels(sources, owner);
+}
+
+static_assert(std::is_same_v<decltype(&kalvenorMakeWaveChannels), kalvenor::ui::MakeWaveChannels>);
