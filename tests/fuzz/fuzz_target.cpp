@@ -1,0 +1,25 @@
+// libFuzzer's entry: each input is a game played under watch and then
+// played to its end; a broken rule aborts with the game written down as a
+// scenario.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "breach.h"
+#include "checked_game.h"
+#include "input_decoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  kalvenor::fuzz::CheckedGame game;
+  try {
+    kalvenor::fuzz::playInput(data, size, game);
+    game.playToTheEnd();
+  } catch (const kalvenor::fuzz::Breach& breach) {
+    std::cerr << "breach: " << breach.what() << "\n--- the game up to the breach, as a scenario ---\n";
+    kalvenor::fuzz::writeScenario(std::cerr, game.drawn(), game.events());
+    std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,279 @@
+#include "rules.h"
+
+#include <algorithm>
+#include <array>
+
+#include "breach.h"
+#include "checking_view.h"
+
+namespace kalvenor::fuzz {
+
+namespace {
+
+bool isFlag(std::int16_t value) { return value == 0 || value == 1; }
+bool within(int value, int low, int high) { return value >= low && value <= high; }
+
+int shipOfSlot(int slot) {
+  int ship = 0;
+  while (ship + 1 < kShips && slot >= kFleet[ship + 1].firstSlot) ++ship;
+  return ship;
+}
+
+bool hitColour(CellColour c) { return c == CellColour::Red || c == CellColour::Black; }
+bool buoyColour(CellColour c) { return c == CellColour::DarkYellow || c == CellColour::Yellow; }
+bool shotColour(CellColour c) { return c == CellColour::Cyan || hitColour(c); }
+
+bool shown(const Frmsea& game, Control control, int index = 0) { return game.screen().shown(control, index); }
+
+bool anyShown(const Frmsea& game, Control control) {
+  for (int n = 0; n < controlCount(control); ++n) {
+    if (shown(game, control, n)) return true;
+  }
+  return false;
+}
+
+// What the fleet and the grid say about the game, counted once per check.
+struct Tally {
+  std::array<int, kCells> shipAt;  // the ship on the cell, or -1
+  std::array<bool, kShips> sunk{};
+  std::array<int, kShips> slotsHit{};
+  int sunkShips = 0;
+  int shots = 0;      // cells fired at: cyan, red or black
+  int buoyCells = 0;  // cells dark yellow or yellow
+  int shownCells = 0;
+  int enabledCells = 0;
+};
+
+Tally tally(const Frmsea& game, bool fleetPlaced) {
+  Tally t;
+  t.shipAt.fill(-1);
+  if (fleetPlaced) {
+    for (int j = 0; j < kSlots; ++j) {
+      const int cell = game.shipcell[j];
+      require(within(cell, 0, kCells - 1), "a ship slot holds no cell of the grid");
+      require(t.shipAt[cell] == -1, "two ship slots hold the same cell");
+      t.shipAt[cell] = shipOfSlot(j);
+      t.slotsHit[shipOfSlot(j)] += game.cellhit[j];
+    }
+    for (int s = 0; s < kShips; ++s) {
+      t.sunk[s] = t.slotsHit[s] == classOf(s).cells;
+      t.sunkShips += t.sunk[s];
+    }
+  }
+  const Screen& screen = game.screen();
+  for (int k = 0; k < kCells; ++k) {
+    t.shots += shotColour(screen.cellColour[k]);
+    t.buoyCells += buoyColour(screen.cellColour[k]);
+    t.shownCells += screen.shown(Control::Picarea, k);
+    t.enabledCells += screen.cellEnabled[k];
+  }
+  return t;
+}
+
+void checkFieldRanges(const Frmsea& g) {
+  for (int k = 0; k < kCells; ++k) {
+    require(legendColour(g.screen().cellColour[k]), "a cell has a colour outside the legend");
+    require(isFlag(g.occupied[k]) && isFlag(g.shot[k]), "occupied or shot holds more than a flag");
+  }
+  require(g.occupied[kCells] == 0 && g.shot[kCells] == 0, "entry 750, which is no cell, was written");
+  for (std::int16_t hit : g.cellhit) require(isFlag(hit), "cellhit holds more than a flag");
+  for (std::int16_t used : g.buoyused) require(isFlag(used), "buoyused holds more than a flag");
+  for (int s = 0; s < kShips; ++s) require(within(g.hits[s], 0, classOf(s).endStep), "a ship's step is out of range");
+  require(isFlag(g.busy) && isFlag(g.buoymode) && isFlag(g.buoybusy), "busy or a buoy flag holds more than a flag");
+  require(within(g.hitship, 0, kShips - 1) && within(g.hitslot, 0, kSlots - 1), "hitship or hitslot out of range");
+  require(within(g.markerstep, 0, 20) && within(g.hitcount, 0, kSlots), "markerstep or hitcount out of range");
+  require(within(g.lastshot, 0, kCells - 1) && within(g.buoycell, 0, kCells - 1), "lastshot or buoycell off the grid");
+  require(within(g.buoykind, 0, 4) && within(g.buoyzone, 0, 7), "buoykind or buoyzone out of range");
+  require(within(g.buoyheard, -1, 29) && within(g.buoyflash, 0, 29) && within(g.buoyround, 0, 4),
+          "a buoy counter is out of range");
+  for (int image : g.screen().panelImage) require(within(image, -1, kShipImages - 1), "a panel slot shows no picture");
+}
+
+// occupied, cellhit, the colours and the panel agree with the fleet.
+void checkFleet(const Frmsea& g, const Tally& t, bool fleetPlaced) {
+  for (int k = 0; k < kCells; ++k) {
+    const CellColour c = g.screen().cellColour[k];
+    const int ship = t.shipAt[k];
+    require(g.occupied[k] == (ship >= 0 && !t.sunk[ship]), "occupied is not exactly the cells of the ships afloat");
+    if (ship < 0) require(!hitColour(c), "a cell without a ship is red or black");
+    if (shotColour(c)) require(g.shot[k] == 1, "a cell fired at is not marked as shot");
+  }
+  if (!fleetPlaced) return;
+  for (int j = 0; j < kSlots; ++j) {
+    const CellColour c = g.screen().cellColour[g.shipcell[j]];
+    const int ship = shipOfSlot(j);
+    require((g.cellhit[j] == 1) == hitColour(c), "cellhit is not exactly the slots whose cell was hit");
+    require(!t.sunk[ship] || c == CellColour::Black, "a sunk ship has a cell that is not black");
+    require(t.sunk[ship] || c != CellColour::Black, "a ship afloat has a black cell");
+  }
+}
+
+void checkPanel(const Moment& m, const Tally& t) {
+  const Frmsea& g = m.game;
+  for (int s = 0; s < kShips; ++s) {
+    const ShipClassInfo& info = classOf(s);
+    const int step = g.hits[s];
+    if (t.sunk[s]) {
+      require(step >= info.cells, "a sunk ship's panel never showed its sinking");
+      const bool sinkingNow = s == g.hitship && m.timers.enabled(Timer::Tmr3);
+      require(step == info.endStep || sinkingNow || !g.screen().stopEnabled,
+              "a sunk ship's sinking sequence stopped before its life ring");
+    } else {
+      require(step == t.slotsHit[s], "a ship afloat shows another number of hits than it took");
+    }
+    const int image = step == info.endStep ? kLifeRingImage : info.intactImage + step;
+    require(g.screen().panelImage[s] == image, "a panel slot shows another picture than its ship's state");
+  }
+}
+
+void checkScore(const Frmsea& g, const Tally& t) {
+  int buoyCosts = 0;
+  for (int k = 0; k < 5; ++k) buoyCosts += g.buoyused[k] * 10 * (k + 1);
+  require(g.score == 1000 - t.shots - buoyCosts + 200 * t.sunkShips,
+          "the score is not 1000 - shots - buoy costs + 200 x ships sunk");
+  require(within(g.score, 100, 2969), "the score left 100..2969");
+  require(g.screen().scoreCaption == scoreText(g.score), "the score label does not show the score");
+}
+
+// A sinking holds the grid for a while, never for good.
+void checkBusy(const Moment& m) {
+  const Frmsea& g = m.game;
+  const bool sinking = m.timers.enabled(Timer::Tmr3);
+  require(!sinking || g.busy == 1, "a sinking sequence runs with the grid open");
+  if (sinking) {
+    const int step = g.hits[g.hitship];
+    require(step >= classOf(g.hitship).cells && step < classOf(g.hitship).endStep,
+            "the sinking sequence runs for a ship that is not sinking");
+  }
+  if (g.busy == 1 && g.screen().stopEnabled) {
+    require(sinking, "busy stays 1 with no sinking sequence to clear it");
+    require(m.now - m.busySince <= kLongestSinkingMs, "busy stays 1 longer than any sinking sequence");
+  }
+}
+
+// The buoy panel is Idle, Pending or Listening, and a cycle always ends.
+void checkBuoys(const Moment& m, const Tally& t, bool over) {
+  const Frmsea& g = m.game;
+  const bool cycleTimer = m.timers.enabled(Timer::Tmr5) || m.timers.enabled(Timer::Tmr6);
+  require(g.buoymode == 1 || g.buoybusy == 0, "a buoy listens that was never bought");
+  require(!(m.timers.enabled(Timer::Tmr5) && m.timers.enabled(Timer::Tmr6)), "a buoy pauses and flashes at once");
+  require(!cycleTimer || g.buoybusy == 1, "a buoy cycle runs with no buoy dropped");
+  require(t.buoyCells <= 1, "more than one cell shows a buoy");
+  if (t.buoyCells == 1) require(buoyColour(g.screen().cellColour[g.buoycell]), "a buoy colour away from the buoy");
+  if (over || !g.screen().stopEnabled) {
+    require(!anyShown(g, Control::Cmdbuoy) && !shown(g, Control::Lbllbuoy), "the buoy panel shows with no game to play");
+  }
+  if (!g.screen().stopEnabled) return;  // Stop playing froze whatever ran
+
+  if (g.buoybusy == 1) {
+    require(cycleTimer, "a dropped buoy has stopped flashing and never ends");
+    require(t.buoyCells == 1, "a listening buoy's cell does not show it");
+    require(m.now - m.droppedAt <= kLongestBuoyCycleMs, "a buoy cycle runs longer than any can");
+  } else {
+    require(t.buoyCells == 0, "a buoy colour stays on the grid after its cycle");
+  }
+  if (g.buoymode == 1) {
+    require(!anyShown(g, Control::Cmdbuoy), "buoy buttons show while a buoy is out");
+    require(g.buoybusy == 1 || g.screen().buoyCaption == kBuoyPendingCaption, "a pending buoy is not asked for");
+    require(g.buoybusy == 0 || !shown(g, Control::Lbllbuoy), "the buoy label shows while a buoy listens");
+  } else {
+    require(!shown(g, Control::Lbllbuoy) || g.screen().buoyCaption == kBuoyIdleCaption,
+            "the idle buoy panel shows the pending caption");
+    if (!over) {
+      bool unused = false;
+      for (int k = 0; k < 5; ++k) {
+        require(shown(g, Control::Cmdbuoy, k) == (g.buoyused[k] == 0), "a buoy button shows that was used, or hides unused");
+        unused = unused || g.buoyused[k] == 0;
+      }
+      require(shown(g, Control::Lbllbuoy) == unused, "the buoy label does not show exactly while buoys are left");
+    }
+  }
+}
+
+void checkMarker(const Moment& m) {
+  const Frmsea& g = m.game;
+  const bool bars = shown(g, Control::Lblexp, 0);
+  for (int n = 1; n < 4; ++n) require(shown(g, Control::Lblexp, n) == bars, "the marker bars blink apart");
+  if (m.timers.enabled(Timer::Tmr4)) {
+    require(g.markerstep < 20, "the marker runs past its 20 steps");
+  } else {
+    require(!bars, "the marker frame stays on with no marker running");
+  }
+}
+
+// Title, Placing, Playing or Over, and the menu and grid of each.
+void checkPhase(const Moment& m, const Tally& t, bool over) {
+  const Frmsea& g = m.game;
+  const Screen& screen = g.screen();
+  require(m.timers.enabled(Timer::Tmr1), "the random sequence stopped");
+  if (shown(g, Control::Pic1)) {
+    require(screen.startEnabled && !screen.stopEnabled, "the title shows without Start offered alone");
+    require(t.shownCells == 0 && !anyShown(g, Control::Picship2) && !shown(g, Control::Lblscore2),
+            "game controls show over the title");
+    for (int n = 2; n <= 6; ++n) require(!m.timers.enabled(timerNumber(n)), "a game timer runs under the title");
+    return;
+  }
+  require(m.started && screen.stopEnabled, "a game shows without Stop playing offered");
+  if (m.timers.enabled(Timer::Tmr2) || !m.fleetPlaced) {
+    require(m.timers.enabled(Timer::Tmr2) && !m.fleetPlaced, "a game waits for a fleet that never comes");
+    require(t.shownCells == 0, "grid cells show before the fleet is placed");
+    require(!screen.startEnabled, "Start is offered while the fleet is being placed");
+    return;
+  }
+  require(t.shownCells == kCells, "the grid shows only in part");
+  require(t.enabledCells == 0 || t.enabledCells == kCells, "the grid takes clicks only in part");
+  require(screen.startEnabled == over, "Start is not offered exactly when the game is over");
+  const bool allHit = std::all_of(g.cellhit.begin(), g.cellhit.end(), [](std::int16_t h) { return h == 1; });
+  require(!over || allHit, "the game ended with ship cells not hit");
+  require(over || !allHit || m.timers.enabled(Timer::Tmr4), "every ship is sunk and the game never ends");
+}
+
+}  // namespace
+
+void checkRules(const Moment& m) {
+  const Frmsea& g = m.game;
+  checkFieldRanges(g);
+  const Tally t = tally(g, m.started && m.fleetPlaced);
+  if (!m.started) {
+    require(g.score == 0 && t.shownCells == 0, "the game changed before Start was chosen");
+    checkPhase(m, t, false);
+    return;
+  }
+  const bool over = m.fleetPlaced && t.enabledCells == 0;
+  checkFleet(g, t, m.fleetPlaced);
+  checkPanel(m, t);
+  checkScore(g, t);
+  checkBusy(m);
+  checkBuoys(m, t, over);
+  checkMarker(m);
+  checkPhase(m, t, over);
+}
+
+void checkFreshGame(const Frmsea& game, const Timers& timers) {
+  require(game.busy == 0 && game.buoymode == 0 && game.buoybusy == 0, "Start carries busy or a buoy into the new game");
+  require(game.screen().buoyCaption == kBuoyIdleCaption, "Start keeps the pending buoy caption");
+  for (int n = 3; n <= 6; ++n) require(!timers.enabled(timerNumber(n)), "Start leaves a sinking, marker or buoy timer on");
+  require(timers.enabled(Timer::Tmr2), "Start does not arm the placement");
+  require(!shown(game, Control::Lblexp, 0), "Start leaves the marker frame on");
+  require(game.screen().shownCells() == 0, "Start shows the grid before the fleet is placed");
+  for (int k = 0; k < 5; ++k) require(shown(game, Control::Cmdbuoy, k), "Start does not offer every buoy");
+  require(game.score == 1000, "Start does not set the score to 1000");
+}
+
+void checkFleetLayout(const Frmsea& game) {
+  const Tally t = tally(game, true);
+  for (int k = 0; k < kCells; ++k) {
+    if (t.shipAt[k] < 0) continue;
+    for (int dr = -1; dr <= 1; ++dr) {
+      for (int dc = -1; dc <= 1; ++dc) {
+        const int row = rowOf(k) + dr;
+        const int column = columnOf(k) + dc;
+        if (!onGrid(row, column)) continue;
+        const int other = t.shipAt[row * kColumns + column];
+        require(other < 0 || other == t.shipAt[k], "two ships touch");
+      }
+    }
+  }
+}
+
+}  // namespace kalvenor::fuzz

@@ -1,0 +1,185 @@
+// The watcher catches the faults it is there for: each test breaks one rule
+// in a real game and expects the breach that names it.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "breach.h"
+#include "checked_game.h"
+#include "checking_sound.h"
+#include "rules.h"
+
+namespace kalvenor::fuzz {
+namespace {
+
+using ::testing::HasSubstr;
+
+std::string breachOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Breach& breach) {
+    return breach.what();
+  }
+  return "";
+}
+
+// A game whose fleet has just been placed, to be broken by hand.
+struct PlacedGame {
+  NullView view;
+  VirtualClock clock;
+  NullSound sound;
+  UniformRandom random{7};
+  Frmsea game{view, clock, sound, random};
+  std::int64_t busySince = 0;
+
+  PlacedGame() {
+    game.formLoad();
+    game.mnustartClick();
+    advance(500);
+  }
+  void advance(std::int64_t ms) {
+    clock.advance(ms, [this](Timer t) { game.onTimer(t); });
+  }
+  void sink(int ship) {
+    const int first = kFleet[ship].firstSlot;
+    for (int j = first; j < first + classOf(ship).cells; ++j) game.picareaClick(game.shipcell[j]);
+    busySince = clock.now();
+  }
+  Moment moment() const { return {game, clock, clock.now(), true, true, busySince, 0}; }
+  std::string check() const {
+    return breachOf([this] { checkRules(moment()); });
+  }
+};
+
+TEST(Rules, HoldInAGameAsItIsPlayed) {
+  PlacedGame g;
+  EXPECT_EQ(g.check(), "");
+  g.sink(9);
+  EXPECT_EQ(g.check(), "");
+  g.advance(kLongestSinkingMs);
+  EXPECT_EQ(g.check(), "");
+  g.game.cmdbuoyClick(2);
+  EXPECT_EQ(g.check(), "");
+}
+
+TEST(Rules, CatchAFleetTheGameHasLostTrackOf) {
+  PlacedGame g;
+  g.sink(6);
+  g.game.occupied[g.game.shipcell[23]] = 1;
+  EXPECT_THAT(g.check(), HasSubstr("occupied is not exactly the cells of the ships afloat"));
+
+  PlacedGame h;
+  h.game.cellhit[4] = 1;
+  EXPECT_THAT(h.check(), HasSubstr("cellhit is not exactly the slots whose cell was hit"));
+
+  PlacedGame i;
+  i.game.occupied[kCells] = 1;
+  EXPECT_THAT(i.check(), HasSubstr("entry 750"));
+}
+
+TEST(Rules, CatchAScoreThatMissedASinking) {
+  PlacedGame g;
+  g.sink(7);
+  g.game.score = static_cast<std::int16_t>(g.game.score - 200);
+  EXPECT_THAT(g.check(), HasSubstr("the score is not 1000 - shots - buoy costs + 200 x ships sunk"));
+}
+
+TEST(Rules, CatchBusyLeftOnOrHeldTooLong) {
+  PlacedGame g;
+  g.game.busy = 1;  // as a sinking cut short by Stop playing would leave it
+  EXPECT_THAT(g.check(), HasSubstr("busy stays 1 with no sinking sequence"));
+
+  PlacedGame h;
+  h.sink(1);
+  h.advance(kLongestSinkingMs - 100);
+  h.busySince -= 200;  // the sinking began longer ago than any can last
+  EXPECT_THAT(h.check(), HasSubstr("busy stays 1 longer than any sinking sequence"));
+}
+
+TEST(Rules, CatchABuoyCycleThatCanNeverEnd) {
+  PlacedGame g;
+  g.game.cmdbuoyClick(0);
+  g.game.picareaClick(g.game.shipcell[0]);
+  EXPECT_EQ(g.check(), "");
+  g.clock.setEnabled(Timer::Tmr6, false);  // as Stop playing would
+  EXPECT_THAT(g.check(), HasSubstr("a dropped buoy has stopped flashing and never ends"));
+}
+
+TEST(Rules, CatchTheBuoyPanelOutOfStep) {
+  PlacedGame g;
+  g.game.cmdbuoyClick(1);
+  g.game.poijuok();  // shows the four buttons left
+  g.game.buoymode = 1;
+  EXPECT_THAT(g.check(), HasSubstr("buoy buttons show while a buoy is out"));
+}
+
+TEST(Rules, CatchAGridShownBeforeItsFleet) {
+  PlacedGame g;
+  g.game.mnustopClick();
+  g.game.mnustartClick();
+  EXPECT_EQ(breachOf([&] { checkFreshGame(g.game, g.clock); }), "");
+  g.game.naytaruudukko();
+  const Moment placing{g.game, g.clock, g.clock.now(), true, false, 0, 0};
+  EXPECT_THAT(breachOf([&] { checkRules(placing); }), HasSubstr("grid cells show before the fleet is placed"));
+  EXPECT_THAT(breachOf([&] { checkFreshGame(g.game, g.clock); }), HasSubstr("Start shows the grid"));
+}
+
+TEST(Rules, CatchShipsThatTouch) {
+  PlacedGame g;
+  EXPECT_EQ(breachOf([&] { checkFleetLayout(g.game); }), "");
+  // A cell of ship 9 moved to touch ship 8's last cell at a corner.
+  const int corner = g.game.shipcell[28];
+  ASSERT_TRUE(rowOf(corner) < kRows - 1 && columnOf(corner) < kColumns - 1);
+  g.game.shipcell[29] = static_cast<GridIndex>(corner + kColumns + 1);
+  EXPECT_THAT(breachOf([&] { checkFleetLayout(g.game); }), HasSubstr("two ships touch"));
+}
+
+struct TimedSound {
+  VirtualClock clock;
+  CheckingSound sound{clock};
+  void play() {
+    sound.setDeviceType(Channel::One, kWaveDevice);
+    sound.setFileName(Channel::One, kHitWave);
+    sound.command(Channel::One, SoundCommand::Open);
+    sound.command(Channel::One, SoundCommand::Play);
+  }
+  void stop() { sound.command(Channel::One, SoundCommand::Stop); }
+  void advance(std::int64_t ms) { clock.advance(ms, [](Timer) {}); }
+};
+
+TEST(SoundTiming, ASoundStoppedOnTimeIsWhole) {
+  TimedSound t;
+  t.play();
+  t.advance(kShotSoundMs);
+  EXPECT_EQ(breachOf([&] { t.sound.checkNothingOutlastsItsLength(); }), "");
+  EXPECT_EQ(breachOf([&] { t.stop(); }), "");
+}
+
+TEST(SoundTiming, CatchASecondShotCutShortByTheFirstShotsTimer) {
+  TimedSound t;
+  t.play();
+  t.advance(500);
+  t.play();
+  t.advance(kShotSoundMs - 500);
+  EXPECT_THAT(breachOf([&] { t.stop(); }), HasSubstr("a sound is cut short"));
+}
+
+TEST(SoundTiming, CatchASoundLeftPlaying) {
+  TimedSound t;
+  t.play();
+  t.advance(kShotSoundMs + 1);
+  EXPECT_THAT(breachOf([&] { t.sound.checkNothingOutlastsItsLength(); }), HasSubstr("plays on past its length"));
+}
+
+TEST(Liveness, AFreshGamePlaysToItsEndWithEveryShipSunk) {
+  CheckedGame game;
+  EXPECT_EQ(breachOf([&] { game.playToTheEnd(); }), "");
+  EXPECT_TRUE(game.game().screen().startEnabled);
+  EXPECT_EQ(game.game().screen().enabledCells(), 0);
+}
+
+}  // namespace
+}  // namespace kalvenor::fuzz
