@@ -15,7 +15,8 @@ test_pkgs=(
   libclang-rt-14-dev clang valgrind python3
 )
 bench_pkgs=(
-  python3-xlib kmines gnome-mines linux-perf
+  python3 python3-xlib xvfb dbus-daemon pulseaudio pulseaudio-utils
+  kmines gnome-mines
 )
 
 wanted=()

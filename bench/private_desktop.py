@@ -1,0 +1,107 @@
+"""A private desktop for the measurements: an Xvfb screen, a D-Bus session bus
+and a PulseAudio server with a null sink, as a desktop session has them. All
+three start here and end with the desktop; so does every program started on
+it. One home folder serves every program, so their caches warm up as a
+player's would."""
+
+import ctypes
+import os
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+_PR_SET_PDEATHSIG = 1
+
+
+def _die_with_parent():
+    ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def _read_line(fd, timeout, what):
+    """The first line a server writes to the pipe `fd`, its address."""
+    line = b""
+    deadline = time.monotonic() + timeout
+    while not line.endswith(b"\n"):
+        ready, _, _ = select.select([fd], [], [], max(0.0, deadline - time.monotonic()))
+        chunk = os.read(fd, 256) if ready else b""
+        if not chunk:
+            raise RuntimeError(f"{what} did not say where it listens")
+        line += chunk
+    os.close(fd)
+    return line.decode().strip()
+
+
+class PrivateDesktop:
+    def __init__(self, log_dir):
+        self.log_dir = log_dir
+        self._servers = []
+
+    def __enter__(self):
+        os.makedirs(self.log_dir, exist_ok=True)
+        self.home = tempfile.mkdtemp(prefix="kalvenor-bench-")
+        runtime = os.path.join(self.home, "run")
+        os.mkdir(runtime, 0o700)
+        self.env = {"PATH": "/usr/games:/usr/bin:/bin", "HOME": self.home, "XDG_RUNTIME_DIR": runtime,
+                    "LANG": "C.UTF-8", "QT_QPA_PLATFORM": "xcb"}
+        try:
+            self.env["DISPLAY"] = ":" + self._start_server(
+                ["Xvfb", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-displayfd"], "Xvfb")
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start_server(
+                ["dbus-daemon", "--session", "--nofork", "--print-address"], "the session bus")
+            self._start_pulse(runtime)
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        for server in reversed(self._servers):
+            stop(server)
+        self._servers.clear()
+        shutil.rmtree(self.home, ignore_errors=True)
+        return False
+
+    def start(self, argv, log_name):
+        """Starts a program on this desktop; it dies with the benchmark."""
+        with open(os.path.join(self.log_dir, log_name + ".log"), "ab") as log:
+            return subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log,
+                                    stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
+
+    def _start_server(self, argv, what):
+        """Starts a server that writes its address to the descriptor given as
+        its last argument, and returns the address."""
+        read_end, write_end = os.pipe()
+        with open(os.path.join(self.log_dir, "desktop.log"), "ab") as log:
+            self._servers.append(subprocess.Popen(argv + [str(write_end)], env=self.env, pass_fds=[write_end],
+                                                  stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                                                  preexec_fn=_die_with_parent))
+        os.close(write_end)
+        return _read_line(read_end, 30, what)
+
+    def _start_pulse(self, runtime):
+        socket = os.path.join(runtime, "pulse-native")
+        self.env["PULSE_RUNTIME_PATH"] = os.path.join(runtime, "pulse")
+        self._servers.append(self.start(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
+             "-L", "module-null-sink sink_name=bench",
+             "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"], "desktop"))
+        self.env["PULSE_SERVER"] = "unix:" + socket
+        deadline = time.monotonic() + 30
+        while subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode != 0:
+            if time.monotonic() > deadline:
+                raise RuntimeError("the PulseAudio server did not start")
+            time.sleep(0.1)
+
+
+def stop(process):
+    """Ends a program started here: politely, then for good."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
