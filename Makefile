@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
 
-.PHONY: all deps build run test test-asan assets bench clean
+.PHONY: all deps build run test test-asan test-fuzz assets bench fuzz clean
 
 all: build
 
@@ -22,12 +22,18 @@ run: build
 assets: build
 	cmake --build $(BUILD) --target generate-assets
 
-test: build test-asan
+test: build test-asan test-fuzz
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# Speed of the game logic (Google Benchmark).
+# Speed, memory and idle cost of the game, against peers (bench/README.md).
 bench: build
-	$(BUILD)/bench/kalvenor_bench
+	scripts/install-deps.sh bench
+	bench/run-all.sh $(BUILD)
+
+# Coverage-guided fuzzing of the game logic for FUZZ_SECONDS (default 600).
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	tests/fuzz/run.sh $(FUZZ_SECONDS)
 
 # The game logic and its unit tests once more under ASan and UBSan.
 test-asan: deps
@@ -36,5 +42,9 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L unit
 
+# Replays the fuzzing corpus, then a short bounded fuzz run.
+test-fuzz: deps
+	tests/fuzz/run.sh 60
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
