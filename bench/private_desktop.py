@@ -1,8 +1,9 @@
 """A private desktop for the measurements: an Xvfb screen, a D-Bus session bus
 and a PulseAudio server with a null sink, as a desktop session has them. All
-three start here and end with the desktop; so does every program started on
-it. One home folder serves every program, so their caches warm up as a
-player's would."""
+three start here and end with the desktop, even if the benchmark is killed;
+so does every program started on it, which cannot outlive its X server. One
+home folder serves every program, so their caches warm up as a player's
+would."""
 
 import ctypes
 import os
@@ -64,11 +65,13 @@ class PrivateDesktop:
         shutil.rmtree(self.home, ignore_errors=True)
         return False
 
-    def start(self, argv, log_name):
-        """Starts a program on this desktop; it dies with the benchmark."""
+    def start(self, argv, log_name, die_with_parent=False):
+        """Starts a program on this desktop. Asking it to die with the
+        benchmark costs a fork of this interpreter and Python code in the child
+        before the exec, some 15 ms that would count as the program's start."""
         with open(os.path.join(self.log_dir, log_name + ".log"), "ab") as log:
             return subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log,
-                                    stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
+                                    stderr=subprocess.STDOUT, preexec_fn=_die_with_parent if die_with_parent else None)
 
     def _start_server(self, argv, what):
         """Starts a server that writes its address to the descriptor given as
@@ -87,7 +90,7 @@ class PrivateDesktop:
         self._servers.append(self.start(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
              "-L", "module-null-sink sink_name=bench",
-             "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"], "desktop"))
+             "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"], "desktop", die_with_parent=True))
         self.env["PULSE_SERVER"] = "unix:" + socket
         deadline = time.monotonic() + 30
         while subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode != 0:
