@@ -56,9 +56,9 @@ def targets(results, game, programs):
     start = median(game, "start_ms")
     best_start = min(median(name, "start_ms") for name in peers)
     checks = [
-        (f"start at most 80 ms: {start:.1f} ms", start <= 80, f"{start - 80:.1f} ms"),
-        (f"start at most half the best peer's ({best_start / 2:.1f} ms)", start <= best_start / 2,
-         f"{start - best_start / 2:.1f} ms"),
+        (f"start at most 80 ms: {start:.2f} ms", start <= 80, f"{start - 80:.2f} ms"),
+        (f"start at most half the best peer's ({best_start / 2:.2f} ms)", start <= best_start / 2,
+         f"{start - best_start / 2:.2f} ms"),
     ]
     resident = median(game, "resident_mib")
     checks.append((f"resident memory at most 45 MiB: {resident:.1f} MiB", resident <= 45, f"{resident - 45:.1f} MiB"))
