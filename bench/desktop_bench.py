@@ -3,7 +3,8 @@
 kmines and gnome-mines and beside an empty Qt 6 window as the floor.
 
 On a private desktop (Xvfb, session bus, PulseAudio), every round starts each
-program in turn (A B C D, A B C D, ...) and measures:
+program in turn (A B C D, A B C D, ...), each time just after an uncounted
+start of the same program, and measures:
 - the time from starting it to the first MapNotify of a top-level window;
 - its resident memory 3 s after the start;
 - its processor share and wakeups over IDLE seconds at its opening screen,
@@ -56,8 +57,10 @@ def measure(desktop, screen, program, idle):
 
 
 def warm_up(desktop, screen, program):
-    """One start that is not counted: the first start of a program on a new
-    home folder builds caches that a player's desktop already has."""
+    """A start that is not counted, just before each counted one. The first
+    start on a new home folder builds caches that a player's desktop already
+    has; and this machine pages out file data left unused for a minute, while
+    a desktop keeps the programs it just ran in its page cache."""
     screen.forget_events()
     process = desktop.start(program.argv, program.name)
     try:
@@ -97,11 +100,10 @@ def main():
     with PrivateDesktop(os.path.join(args.build_dir, "bench", "desktop-logs")) as desktop:
         screen = ScreenWatch(desktop.env["DISPLAY"])
         try:
-            for program in measured:
-                warm_up(desktop, screen, program)
             for round_number in range(1, args.rounds + 1):
                 for program in measured:
                     print(f"round {round_number}/{args.rounds}: {program.name}", file=sys.stderr, flush=True)
+                    warm_up(desktop, screen, program)
                     results[program.name].append(measure(desktop, screen, program, args.idle))
                     time.sleep(1)  # the program's exit settles before the next start
         finally:
