@@ -13,6 +13,7 @@ import tempfile
 import time
 
 from screen import Shot
+from window_manager import ask_to_close
 
 _PR_SET_PDEATHSIG = 1
 
@@ -37,6 +38,7 @@ class Desktop:
     def __init__(self, artifacts):
         self.artifacts = artifacts
         self._processes = []
+        self._audio = []  # the audio server and the silence that feeds its sink
 
     def __enter__(self):
         os.makedirs(self.artifacts, exist_ok=True)
@@ -55,7 +57,10 @@ class Desktop:
             raise
         return self
 
-    def __exit__(self, *exc):
+    def __exit__(self, exc_type, *_):
+        if exc_type is not None:
+            with contextlib.suppress(Exception):
+                self.shot("at-failure.png")
         for process in reversed(self._processes):
             if process.poll() is None:
                 process.terminate()
@@ -87,8 +92,11 @@ class Desktop:
         read_end, write_end = os.pipe()
         self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": self.home,
                     "XDG_RUNTIME_DIR": self.runtime, "LANG": "C.UTF-8", "QT_QPA_PLATFORM": "xcb"}
-        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                   pass_fds=[write_end])
+        # Without -noreset the server resets whenever its last client leaves,
+        # and a program connecting just then is turned away: a test polling
+        # with short-lived xdotool runs for a slow-starting program hits that.
+        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                    "-noreset"], pass_fds=[write_end])
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 30
@@ -104,19 +112,34 @@ class Desktop:
     def _start_pulse(self):
         socket = os.path.join(self.runtime, "pulse-native")
         self.env["PULSE_RUNTIME_PATH"] = os.path.join(self.runtime, "pulse")
-        self.start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                    "--disable-shm=yes", "-L", f"module-null-sink sink_name={self.SINK}",
-                    "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"])
         self.env["PULSE_SERVER"] = "unix:" + socket
+        self.start_audio_server()
+
+    def start_audio_server(self):
+        """Starts the PulseAudio server with its null sink, on the desktop's
+        one socket, and waits until it takes recordings."""
+        socket = self.env["PULSE_SERVER"][len("unix:"):]
+        self._audio = [self.start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                                   "--disable-shm=yes", "-L", f"module-null-sink sink_name={self.SINK}",
+                                   "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"])]
         wait_until(lambda: subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode == 0,
                    30, "the PulseAudio server")
         # An idle null sink stops feeding its monitor, and a recording loses
         # the start of the next sound; a stream of silence keeps it running.
-        self.start(["pacat", "--playback", "--raw", "--latency-msec=20", "--rate=44100", "--channels=1",
-                    "--format=s16le"], stdin_file="/dev/zero")
+        self._audio.append(self.start(["pacat", "--playback", "--raw", "--latency-msec=20", "--rate=44100",
+                                       "--channels=1", "--format=s16le"], stdin_file="/dev/zero"))
         # The first recording on a new server drops data now and then.
         with self.recording("warm-up"):
             time.sleep(1)
+
+    def kill_audio_server(self):
+        """Kills the PulseAudio server as a crash would, without a goodbye to
+        its clients."""
+        for process in self._audio:
+            process.kill()
+            process.wait()
+            self._processes.remove(process)
+        self._audio = []
 
     # --- looking -----------------------------------------------------------
 
@@ -127,17 +150,24 @@ class Desktop:
             subprocess.run(["convert", "ppm:-", os.path.join(self.artifacts, save_as)], input=ppm, check=True)
         return Shot(ppm)
 
-    def window(self, title):
-        """The position and size of the shown top-level window with this title."""
+    def window_id(self, title, timeout=30):
+        """The X id of the shown top-level window with this title."""
         def find():
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], env=self.env,
                                    capture_output=True, text=True).stdout.split()
             return found[0] if found else None
-        window = wait_until(find, 30, f"the window {title!r}")
-        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=self.env,
-                                  capture_output=True, text=True, check=True).stdout
+        return wait_until(find, timeout, f"the window {title!r}")
+
+    def window(self, title, timeout=30):
+        """The position and size of the shown top-level window with this title."""
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.window_id(title, timeout)],
+                                  env=self.env, capture_output=True, text=True, check=True).stdout
         values = dict(line.split("=", 1) for line in geometry.split())
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def close_window(self, title):
+        """Closes the window as a window manager's close button does."""
+        ask_to_close(self.env["DISPLAY"], int(self.window_id(title)))
 
     # --- acting --------------------------------------------------------------
 

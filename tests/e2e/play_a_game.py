@@ -7,79 +7,9 @@ import sys
 import time
 
 from desktop import Desktop, audible_seconds, wait_until
+from game_window import (COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, Game, exit_game, expect, fire_at_row,
+                         light, over, panel_slot, reddish)
 from screen import BLACK, BLUE, CYAN, DARK_YELLOW, GREY, RED, YELLOW
-
-COLUMNS, ROWS, SHIP_CELLS = 30, 25, 31
-CLIENT_WIDTH, CLIENT_HEIGHT = 934, 502
-TITLE = (232, 16, 492, 458)
-SINKING_SECONDS = 1.3  # the longest sinking sequence holds the grid for 1.2 s
-
-
-def panel_slot(ship):
-    return 504 + 216 * (ship % 2), 40 + 72 * (ship // 2), 201, 65
-
-
-def light(rgb):
-    return min(rgb) > 190
-
-
-def reddish(rgb):
-    return rgb[0] > 180 and rgb[1] < 100 and rgb[2] < 100
-
-
-class Game:
-    """The game's window on the screen, in the window's own pixels."""
-
-    def __init__(self, desk):
-        self.desk = desk
-        x, y, width, height = desk.window("Kalvenor")
-        assert (width, height - CLIENT_HEIGHT) >= (CLIENT_WIDTH, 1), f"window is {width} x {height}"
-        self.left, self.top = x, y + height - CLIENT_HEIGHT  # the client area lies under the menu bar
-        self.menu_bar = (x + 20, y + (height - CLIENT_HEIGHT) // 2)
-        self.shot = None
-
-    def look(self, save_as=None):
-        self.shot = self.desk.shot(save_as)
-        return self
-
-    def at(self, x, y):
-        return self.shot.pixel(self.left + x, self.top + y)
-
-    def pixels(self, x, y, width, height):
-        return self.shot.pixels(self.left + x, self.top + y, width, height)
-
-    def region(self, x, y, width, height):
-        return self.shot.region(self.left + x, self.top + y, width, height)
-
-    @staticmethod
-    def cell_centre(cell):
-        return 16 + 16 * (cell % COLUMNS), 48 + 16 * (cell // COLUMNS)
-
-    def cell(self, cell):
-        return self.at(*self.cell_centre(cell))
-
-    def cells(self):
-        return [self.cell(k) for k in range(COLUMNS * ROWS)]
-
-    def fire(self, cells):
-        self.desk.click([(self.left + x, self.top + y) for x, y in map(self.cell_centre, cells)])
-
-    def panel(self):
-        return [self.region(*panel_slot(ship)) for ship in range(10)]
-
-    def menu(self, *keys, window_stays=True):
-        """Opens "File" with the mouse and picks an item with the keyboard:
-        Down goes to the first enabled item, Up to the last."""
-        self.desk.click([self.menu_bar])
-        wait_until(lambda: self.look().at(30, 5) != BLUE, 10, "the File menu to open")
-        self.desk.xdotool("key", *keys, "Return")
-        if window_stays:
-            wait_until(lambda: self.look().at(30, 5) == BLUE, 10, "the File menu to close")
-
-
-def expect(condition, message):
-    if not condition:
-        raise AssertionError(message)
 
 
 def check_title(game):
@@ -124,21 +54,10 @@ class Player:
         self.heard_hit = None
 
     def over(self):
-        return self.game.cells().count(BLACK) == SHIP_CELLS
+        return over(self.game)
 
     def fire_at_row(self, row):
-        cells = range(row * COLUMNS, (row + 1) * COLUMNS)
-        for _ in range(8):
-            self.game.look()
-            todo = [k for k in cells if self.game.cell(k) == GREY]
-            if not todo or self.over():
-                return
-            self.game.fire(todo)
-            time.sleep(0.2)
-            self.game.look()
-            if any(self.game.cell(k) == GREY for k in todo):
-                time.sleep(SINKING_SECONDS)  # a sinking held the grid; fire again at what it ignored
-        raise AssertionError(f"row {row} kept ignoring clicks")
+        fire_at_row(self.game, row)
 
     def listen_to_a_hit(self):
         """Fires, with sound on, at the grey neighbours of the red cells until
@@ -221,8 +140,7 @@ def play(program, artifacts):
         time.sleep(0.6)
         check_new_game(game.look("second-game.png"), intact)
 
-        game.menu("Up", window_stays=False)  # Exit
-        expect(kalvenor.wait(timeout=10) == 0, f"Exit ended the program with status {kalvenor.returncode}")
+        exit_game(game, kalvenor)
         print(f"played in {time.monotonic() - started:.1f} s")
 
 

@@ -1,0 +1,54 @@
+#!/usr/bin/env python3
+"""The audio server dies in the middle of a game and comes back: the game
+plays on through it, silent, then with sound, and to its end.
+Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""
+
+import sys
+import time
+
+from desktop import Desktop, audible_seconds, wait_until
+from game_window import TITLE, Game, exit_game, expect, finish_game
+from screen import BLUE, GREY
+
+
+def shots_heard(desk, game, cells, name):
+    """Fires at the cells one by one, recording; returns the seconds heard."""
+    with desk.recording(name) as wav:
+        for cell in cells:
+            game.fire([cell])
+            time.sleep(0.9)
+    expect(all(game.look().cell(cell) != GREY for cell in cells), f"{name}: the game ignored shots")
+    return audible_seconds(wav)
+
+
+def play(program, artifacts):
+    with Desktop(artifacts) as desk:
+        kalvenor = desk.start([program])
+        game = Game(desk)
+        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+        time.sleep(2)
+        game.choose("Start")
+        wait_until(lambda: game.look().cell(0) == GREY, 10, "the grid")
+        before = shots_heard(desk, game, [0, 1, 2], "before")
+        expect(before > 0.05, "the shots are not heard before the audio server goes")
+
+        desk.kill_audio_server()
+        game.fire(range(30, 60))
+        time.sleep(2)
+        expect(kalvenor.poll() is None, "the program ended with its audio server")
+        expect(all(colour != GREY for colour in game.look().cells()[30:60]), "the game stopped taking shots")
+
+        desk.start_audio_server()
+        after = shots_heard(desk, game, [3, 4, 5], "after")
+        expect(after > 0.05, "the shots are not heard once the audio server is back")
+        finish_game(game)
+        exit_game(game, kalvenor)
+    print(f"shots heard for {before:.3f} s before the audio server went and {after:.3f} s after it came back")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    started = time.monotonic()
+    play(sys.argv[1], sys.argv[2])
+    print(f"played in {time.monotonic() - started:.1f} s")

@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""A click storm: 20,000 clicks at random cells and buoy buttons, sent as
+fast as xdotool sends them, with a menu command after every thousand; then
+the game must still play to its end. Usage: click_storm.py PROGRAM ARTIFACTS_DIR"""
+
+import random
+import sys
+import time
+
+from desktop import Desktop, wait_until
+from game_window import COLUMNS, ROWS, TITLE, Game, exit_game, expect, finish_game
+from screen import BLUE
+
+CLICKS = 20_000
+BURST = 1_000
+# After each burst, in turn: the Sound toggle, a new game, Start (which only
+# a finished game offers), Stop playing with the title left on for a burst.
+BETWEEN_BURSTS = (("Sound",), ("Stop playing", "Start"), ("Start",), ("Stop playing",), ("Start",))
+
+
+def storm_targets(game, rng, count):
+    cells = [game.cell_centre(k) for k in range(COLUMNS * ROWS)]
+    buttons = [(146 + 40 * k, 466) for k in range(5)]
+    return [(game.left + x, game.top + y) for x, y in
+            (rng.choice(buttons) if rng.random() < 0.02 else rng.choice(cells) for _ in range(count))]
+
+
+def burst(desk, points):
+    args = []
+    for x, y in points:
+        args += ["mousemove", x, y, "click", "--delay", 0, 1]
+    desk.xdotool(*args)
+
+
+def play(program, artifacts):
+    rng = random.Random(20_000)
+    with Desktop(artifacts) as desk:
+        kalvenor = desk.start([program])
+        game = Game(desk, timeout=60)
+        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+        game.choose("Start")
+        time.sleep(0.6)
+        started = time.monotonic()
+        sent = 0
+        for number in range(CLICKS // BURST):
+            burst(desk, storm_targets(game, rng, BURST))
+            sent += BURST
+            expect(kalvenor.poll() is None, f"the program ended after {sent} clicks")
+            for item in BETWEEN_BURSTS[number % len(BETWEEN_BURSTS)]:
+                game.choose(item)
+            game.look(f"after-{sent}-clicks.png" if sent % 5000 == 0 else None)
+        print(f"{sent} clicks in {time.monotonic() - started:.1f} s, menu commands between every {BURST}")
+
+        # The storm is over: the game in play goes on to its end, or Start,
+        # offered on the title and by a finished game, begins one.
+        game.choose("Start")
+        wait_until(lambda: game.look().cell(0) != BLUE, 10, "a game on the grid")
+        finish_game(game, "after-the-storm")
+        exit_game(game, kalvenor, timeout=30)
+    print("after the storm the game played to its end")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    started = time.monotonic()
+    play(sys.argv[1], sys.argv[2])
+    print(f"played in {time.monotonic() - started:.1f} s")

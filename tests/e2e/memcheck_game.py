@@ -1,0 +1,43 @@
+#!/usr/bin/env python3
+"""Plays one whole game of Kalvenor under valgrind's memcheck: the title,
+Start, a shot at every cell until the fleet is sunk, a buoy, Exit; memcheck
+must find no error and no leak of the game's own.
+Usage: memcheck_game.py PROGRAM ARTIFACTS_DIR"""
+
+import os
+import sys
+import time
+
+from desktop import Desktop, wait_until
+from game_window import TITLE, Game, finish_game
+from memcheck import SLOW, under_memcheck, verdict
+from screen import BLUE, DARK_YELLOW, GREY
+
+
+def play(program, artifacts):
+    log = os.path.join(artifacts, "memcheck.log")
+    with Desktop(artifacts) as desk:
+        kalvenor = desk.start(under_memcheck(program, log))
+        game = Game(desk, timeout=SLOW, pace=4)
+        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, SLOW, "the title picture")
+        game.menu("Down")  # Start
+        wait_until(lambda: game.look().cell(0) != BLUE, SLOW, "the grid")
+        game.buy_buoy(0)
+        game.fire([0])
+        wait_until(lambda: game.look().cell(0) == DARK_YELLOW, SLOW, "the buoy")
+        wait_until(lambda: game.look().cell(0) == GREY, SLOW, "the end of the buoy's cycle")
+        finish_game(game, "memcheck-game-over")
+        game.menu("Up", window_stays=False)  # Exit
+        status = kalvenor.wait(timeout=5 * SLOW)
+    complaints = verdict(log)
+    if status != 0 or complaints:
+        raise AssertionError(f"the game ended with status {status}\n{complaints}")
+    print("memcheck: no errors, no leaks of the game's own")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    started = time.monotonic()
+    play(sys.argv[1], sys.argv[2])
+    print(f"played in {time.monotonic() - started:.1f} s")

@@ -1,0 +1,46 @@
+#!/usr/bin/env python3
+"""A game without its wave files: the program built without the embedded
+waves and with none beside it opens, says once which files it lacks, and
+plays a whole game silent. Usage: missing_waves.py PROGRAM ARTIFACTS_DIR"""
+
+import os
+import sys
+import time
+
+from desktop import Desktop, audible_seconds, wait_until
+from game_window import TITLE, Game, exit_game, expect, finish_game
+from screen import BLUE, GREY
+
+WAVES = ("Kalvenorw1.wav", "Kalvenorw2.wav")
+
+
+def play(program, artifacts):
+    beside = os.path.dirname(os.path.abspath(program))
+    expect(not any(os.path.exists(os.path.join(beside, wave)) for wave in WAVES), f"a wave file lies in {beside}")
+    with Desktop(artifacts) as desk:
+        with desk.recording("start-up") as wav:
+            kalvenor = desk.start([program])
+            game = Game(desk)
+            wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+            time.sleep(2.5)
+        expect(audible_seconds(wav) == 0.0, "a start-up sound is heard without its wave file")
+
+        game.menu("Down")  # Start
+        wait_until(lambda: game.look().cell(0) == GREY, 10, "the grid")
+        with desk.recording("game") as wav:
+            finish_game(game)
+        expect(audible_seconds(wav) == 0.0, "shots are heard without their wave files")
+
+        exit_game(game, kalvenor)
+    with open(os.path.join(artifacts, "desktop.log"), encoding="utf-8", errors="replace") as log:
+        said = [line for line in log if "not found" in line]
+    expect(len(said) == 1 and all(wave in said[0] for wave in WAVES), f"the program said {said}")
+    print(f"played silent to the end; the program said: {said[0].strip()}")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    started = time.monotonic()
+    play(sys.argv[1], sys.argv[2])
+    print(f"played in {time.monotonic() - started:.1f} s")
