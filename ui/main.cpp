@@ -1,15 +1,25 @@
 // Kalvenor: the window opens on the title picture; the "File" menu starts a
 // game.
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 
 #include <random>
+#include <thread>
 
 #include "game_session.h"
 #include "sound_library.h"
+#include "window_style.h"
 
 int main(int argc, char* argv[]) {
+  // Reading the font configuration is the longest step before the window can
+  // open (its menu bar is measured in its font); it runs beside the
+  // connection to the display rather than after it. Qt then finds it done.
+  std::thread fontConfiguration([] { FcInit(); });
   QApplication app(argc, argv);
+  fontConfiguration.join();
+  QApplication::setStyle(new kalvenor::ui::WindowStyle);  // the application owns its style
   const QString besideTheProgram = QCoreApplication::applicationDirPath();
   kalvenor::UniformRandom random(std::random_device{}());
   kalvenor::ui::SoundLibrary sound(besideTheProgram + QStringLiteral("/kalvenor-sound"), {besideTheProgram});
