@@ -28,13 +28,14 @@ Pictures::Pictures()
     : title_(load(QStringLiteral("title"))),
       gridBanner_(load(QStringLiteral("banner-grid"))),
       fleetBanner_(load(QStringLiteral("banner-fleet"))) {
-  for (std::size_t n = 0; n < ships_.size(); ++n) {
-    ships_[n] = load(QStringLiteral("ship%1").arg(n, 2, 10, QLatin1Char('0')));
-  }
   for (int pixels : kIconSizes) icon_.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(pixels));
 }
 
-const QPixmap& Pictures::ship(int n) const { return ships_.at(static_cast<std::size_t>(n)); }
+const QPixmap& Pictures::ship(int n) const {
+  QPixmap& ship = ships_.at(static_cast<std::size_t>(n));
+  if (ship.isNull()) ship = load(QStringLiteral("ship%1").arg(n, 2, 10, QLatin1Char('0')));
+  return ship;
+}
 const QPixmap& Pictures::title() const { return title_; }
 const QPixmap& Pictures::gridBanner() const { return gridBanner_; }
 const QPixmap& Pictures::fleetBanner() const { return fleetBanner_; }
@@ -42,6 +43,7 @@ const QIcon& Pictures::icon() const { return icon_; }
 
 bool Pictures::complete() const {
   const auto loaded = [](const QPixmap& pixmap) { return !pixmap.isNull(); };
+  for (int n = 0; n < static_cast<int>(ships_.size()); ++n) ship(n);
   return std::all_of(ships_.begin(), ships_.end(), loaded) && loaded(title_) && loaded(gridBanner_) &&
          loaded(fleetBanner_) && icon_.availableSizes().size() == static_cast<qsizetype>(kIconSizes.size());
 }

@@ -5,7 +5,9 @@
 
 namespace kalvenor::ui {
 
-// Every picture of the game, loaded once from the embedded resources when the window opens.
+// Every picture of the game, from the embedded resources, each decoded once:
+// the title, banners and icon when the window opens, a ship image the first
+// time it is shown, so that the title is drawn without waiting for the fleet.
 class Pictures {
  public:
   Pictures();
@@ -17,7 +19,7 @@ class Pictures {
   bool complete() const;  // every picture was found and loaded
 
  private:
-  std::array<QPixmap, 52> ships_;
+  mutable std::array<QPixmap, 52> ships_;  // null until first asked for
   QPixmap title_, gridBanner_, fleetBanner_;
   QIcon icon_;
 };
