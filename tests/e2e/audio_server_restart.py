@@ -3,11 +3,10 @@
 plays on through it, silent, then with sound, and to its end.
 Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""
 
-import sys
 import time
 
 from desktop import Desktop, audible_seconds, wait_until
-from game_window import TITLE, Game, exit_game, expect, finish_game
+from game_window import TITLE, Game, exit_game, expect, finish_game, run
 from screen import BLUE, GREY
 
 
@@ -47,8 +46,4 @@ def play(program, artifacts):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    started = time.monotonic()
-    play(sys.argv[1], sys.argv[2])
-    print(f"played in {time.monotonic() - started:.1f} s")
+    run(play, __doc__)

@@ -4,11 +4,10 @@ fast as xdotool sends them, with a menu command after every thousand; then
 the game must still play to its end. Usage: click_storm.py PROGRAM ARTIFACTS_DIR"""
 
 import random
-import sys
 import time
 
 from desktop import Desktop, wait_until
-from game_window import COLUMNS, ROWS, TITLE, Game, exit_game, expect, finish_game
+from game_window import COLUMNS, ROWS, TITLE, Game, exit_game, expect, finish_game, run
 from screen import BLUE
 
 CLICKS = 20_000
@@ -61,8 +60,4 @@ def play(program, artifacts):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    started = time.monotonic()
-    play(sys.argv[1], sys.argv[2])
-    print(f"played in {time.monotonic() - started:.1f} s")
+    run(play, __doc__)

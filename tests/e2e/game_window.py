@@ -2,6 +2,7 @@
 where its cells, panel and menu are, what colour a cell shows, and firing at
 rows of cells until a game is over."""
 
+import sys
 import time
 
 from desktop import wait_until
@@ -159,3 +160,14 @@ def exit_game(game, process, timeout=10):
     game.menu("Up", window_stays=False)
     status = process.wait(timeout=timeout)
     expect(status == 0, f"Exit ended the program with status {status}")
+
+
+def run(play, usage):
+    """The command line of a test script, `SCRIPT PROGRAM ARTIFACTS_DIR`:
+    plays with that program, artifacts kept in that folder, and says how
+    long it took."""
+    if len(sys.argv) != 3:
+        sys.exit(usage)
+    started = time.monotonic()
+    play(sys.argv[1], sys.argv[2])
+    print(f"played in {time.monotonic() - started:.1f} s")

@@ -5,11 +5,9 @@ must find no error and no leak of the game's own.
 Usage: memcheck_game.py PROGRAM ARTIFACTS_DIR"""
 
 import os
-import sys
-import time
 
 from desktop import Desktop, wait_until
-from game_window import TITLE, Game, finish_game
+from game_window import TITLE, Game, finish_game, run
 from memcheck import SLOW, under_memcheck, verdict
 from screen import BLUE, DARK_YELLOW, GREY
 
@@ -36,8 +34,4 @@ def play(program, artifacts):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    started = time.monotonic()
-    play(sys.argv[1], sys.argv[2])
-    print(f"played in {time.monotonic() - started:.1f} s")
+    run(play, __doc__)

@@ -4,11 +4,10 @@ waves and with none beside it opens, says once which files it lacks, and
 plays a whole game silent. Usage: missing_waves.py PROGRAM ARTIFACTS_DIR"""
 
 import os
-import sys
 import time
 
 from desktop import Desktop, audible_seconds, wait_until
-from game_window import TITLE, Game, exit_game, expect, finish_game
+from game_window import TITLE, Game, exit_game, expect, finish_game, run
 from screen import BLUE, GREY
 
 WAVES = ("Kalvenorw1.wav", "Kalvenorw2.wav")
@@ -39,8 +38,4 @@ def play(program, artifacts):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    started = time.monotonic()
-    play(sys.argv[1], sys.argv[2])
-    print(f"played in {time.monotonic() - started:.1f} s")
+    run(play, __doc__)
