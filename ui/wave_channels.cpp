@@ -29,7 +29,8 @@ WaveChannels::WaveChannels(const WaveSources& sources, QObject* parent) : QObjec
     if (wave.source.isEmpty()) missing << wave.fileName;
   }
   if (!missing.isEmpty()) {
-    qInfo("Kalvenor: %s not found; the game plays without it.", qUtf8Printable(missing.join(QStringLiteral(", "))));
+    qInfo("Kalvenor: %s not found; the game plays without %s.", qUtf8Printable(missing.join(QStringLiteral(", "))),
+          missing.size() == 1 ? "it" : "them");
   }
   // Without an audio output Qt has said so already; every channel stays silent.
   if (QMediaDevices::audioOutputs().isEmpty()) return;
