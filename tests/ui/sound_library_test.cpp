@@ -6,17 +6,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "kept_messages.h"
 #include "sound_library.h"
 
 using kalvenor::Channel;
 using kalvenor::SoundCommand;
 using kalvenor::ui::SoundLibrary;
+using kalvenor::ui::testing::keepMessage;
+using kalvenor::ui::testing::messages;
 
 namespace {
-
-QStringList messages;
-
-void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) { messages << message; }
 
 bool multimediaLoaded() {
   QFile maps(QStringLiteral("/proc/self/maps"));

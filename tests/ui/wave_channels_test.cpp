@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "game_session.h"
+#include "kept_messages.h"
 #include "screen_units.h"
 #include "sea_form.h"
 #include "sea_grid.h"
@@ -18,13 +19,10 @@ using kalvenor::MenuItem;
 using kalvenor::SoundCommand;
 using kalvenor::ui::WaveChannels;
 using kalvenor::ui::WaveSources;
+using kalvenor::ui::testing::keepMessage;
+using kalvenor::ui::testing::messages;
 
 namespace {
-
-// What the program printed; Qt's message handler is a plain function.
-QStringList messages;
-
-void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) { messages << message; }
 
 void writeFile(const QString& path) {
   QFile file(path);
