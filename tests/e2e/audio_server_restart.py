@@ -6,7 +6,7 @@ Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""
 import time
 
 from desktop import Desktop, audible_seconds, wait_until
-from game_window import TITLE, Game, exit_game, expect, finish_game, run
+from game_window import SINKING_SECONDS, TITLE, Game, exit_game, expect, finish_game, fire_at_row, run
 from screen import BLUE, GREY
 
 
@@ -15,7 +15,7 @@ def shots_heard(desk, game, cells, name):
     with desk.recording(name) as wav:
         for cell in cells:
             game.fire([cell])
-            time.sleep(0.9)
+            time.sleep(SINKING_SECONDS)  # a shot that sinks a ship holds the grid until the next one
     expect(all(game.look().cell(cell) != GREY for cell in cells), f"{name}: the game ignored shots")
     return audible_seconds(wav)
 
@@ -32,8 +32,7 @@ def play(program, artifacts):
         expect(before > 0.05, "the shots are not heard before the audio server goes")
 
         desk.kill_audio_server()
-        game.fire(range(30, 60))
-        time.sleep(2)
+        fire_at_row(game, 1)  # fires again at what a sinking held off
         expect(kalvenor.poll() is None, "the program ended with its audio server")
         expect(all(colour != GREY for colour in game.look().cells()[30:60]), "the game stopped taking shots")
 
