@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up, memory and idle cost of the game on a desktop, beside the peers
 kmines and gnome-mines and beside an empty Qt 6 window as the floor.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the desktop measurements: the least a Qt 6 Widgets program
 // can do, one empty top-level window, shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the game logic on the virtual clock: the placement chain that one
 // Tmr2 tick runs, a whole game, and one buoy drop.
 

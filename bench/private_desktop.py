@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop for the measurements: an Xvfb screen, a D-Bus session bus
 and a PulseAudio server with a null sink, as a desktop session has them. All
 three start here and end with the desktop, even if the benchmark is killed;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a running program costs, read from /proc: its resident memory, and
 the processor time and the number of times each of its threads ran
 (timeslices, the third field of /proc/PID/task/TID/schedstat). A thread that

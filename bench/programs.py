@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The programs measured side by side, and how a player starts a game in
 each: its own new-game command, and no move after it."""
 

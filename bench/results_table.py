@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The one table of the desktop measurements: for every measure and program
 the median, least and greatest of the rounds, and the median as a multiple
 of the best peer's; then the game's targets, met or missed."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every benchmark of the game: the game logic (Google Benchmark), Start on the
 # real widgets (Qt Test), then start-up, memory and idle cost on a desktop
 # against the peers, as one table. See bench/README.md.

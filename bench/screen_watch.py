@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Watching and driving the X screen: the moment a top-level window maps,
 learnt from the server's own MapNotify event rather than by polling, and
 mouse and keyboard input through the XTEST extension."""

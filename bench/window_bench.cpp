@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main-thread cost of Start on the real widgets: Start's handler, then the
 // placement tick, which places the fleet and reveals the 750 cells; and the
 // same followed by the repaint of the window. Run on the offscreen platform.

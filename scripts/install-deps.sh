@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs and the machine lacks.
 # Usage: scripts/install-deps.sh [build|test|bench]...  (default: build test)
 set -euo pipefail
@@ -54,5 +55,7 @@ else
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Another install may hold the package lock (two builds at once): wait for it.
+apt_get=("${as_root[@]}" apt-get -o DPkg::Lock::Timeout=900)
+"${apt_get[@]}" update -qq
+"${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where every control of the window stands before the game moves anything,
 // in twips, with its colours and captions.

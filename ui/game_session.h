@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the game: the window, its timers and pictures, and the game
 // logic Frmsea bound to them with the sound channels it is given. Menu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kalvenor: the window opens on the title picture; the "File" menu starts a
 // game.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rectangle of one colour with an optional picture at its top-left corner
 // and an optional one-pixel frame: the window's picture boxes, the legend

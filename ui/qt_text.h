@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's captions are UTF-8 string views; Qt wants QStrings.
 

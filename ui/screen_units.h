@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window is laid out in twips and coloured with &H00BBGGRR values; these
 // turn both into what Qt draws with.

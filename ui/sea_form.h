@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's client area: the blue sea with every control of the game at
 // its design place, all hidden until the game shows them.

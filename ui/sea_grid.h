@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sea grid `Picarea`: 750 cells drawn by one widget. Each cell is a
 // 17-pixel square with a dark border, one every 16 pixels, so neighbours share

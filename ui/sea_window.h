@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game window Frmsea as the player sees it: the "File" menu over the sea
 // form. It shows what the game logic tells it through View and reports the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound channels, loaded from the sound library with their first command.
 // Qt Multimedia and the audio libraries it brings take about as long to load

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound library's entry point. The library holds the wave channels and
 // brings Qt Multimedia with it; the program loads it once its window is shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program and its sound library agree on: the name and the type of
 // the library's one entry point.

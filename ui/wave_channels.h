@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two sound channels on QSoundEffect. Each wave file is loaded once, when
 // the window opens; "Open" picks the loaded wave by its file name, "Play"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The style of the game's window: the platform's own, but for the icon of
 // the menu bar's overflow button. The one "File" menu never overflows, and

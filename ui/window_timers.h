@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine timers Tmr1..Tmr9. Enabling a running timer leaves it running on
 // its beat; disabling and enabling it again restarts it.

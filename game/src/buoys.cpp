@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listening buoys: buying one, dropping it, counting the ship cells afloat
 // within three cells of it, and flashing that count in three bursts.
 

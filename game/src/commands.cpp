@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's life and the "File" menu: load, Start, Sound, Stop playing,
 // Exit, unload; and the random sequence's own clock, Tmr1.
 

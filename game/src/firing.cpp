@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Firing at a cell, tracing a hit to its ship, the fleet panel's damage and
 // sinking sequence, the blinking hit marker and the end of the game.
 

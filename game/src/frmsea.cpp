@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frmsea's plumbing: the presentation helpers that keep the model's record of
 // the controls and mirror it to the view, and the timer dispatch.
 

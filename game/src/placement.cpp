@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiding the fleet: ship 0, then the four stages of each of ships 1 to 9,
 // then the reveal of the grid. Every draw, accepted or not, takes one number
 // of the random sequence, so the fleet depends on every number drawn before.

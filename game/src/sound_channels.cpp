@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game asks of its two sound channels: the start-up sound, a shot's
 // sound and the timers that stop them.
 

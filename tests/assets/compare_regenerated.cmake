@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the generator into a scratch folder and checks that it writes exactly
 # the committed files, byte for byte.
 #   cmake -DGENERATOR=... -DCOMMITTED=.../assets -DSCRATCH=... -P compare_regenerated.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built into a program that links nothing of the game but kalvenor_pictures:
 // the embedded files must be there without any set-up call, and the loader
 // must hand out the sharp @2x pictures on a high-density screen.

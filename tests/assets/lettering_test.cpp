@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own vector lettering.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture tests need a QGuiApplication; without a display they run offscreen.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every committed picture is there, at its size and at twice its size, opaque.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of the ship list: which ship each image shows and how it sinks.
 
 #include <gtest/gtest.h>

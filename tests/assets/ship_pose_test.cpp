@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How each class lies in the water as it takes hits and as it sinks.
 
 #include <gtest/gtest.h>

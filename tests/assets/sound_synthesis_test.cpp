@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The building blocks of the synthesised sounds: filters, mastering, wave encoding.
 
 #include <gtest/gtest.h>

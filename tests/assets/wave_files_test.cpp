@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two wave files: the format the game's player decodes, their lengths
 // against the timers that cut them off, and their loudness over time.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The audio server dies in the middle of a game and comes back: the game
 plays on through it, silent, then with sound, and to its end.
 Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""

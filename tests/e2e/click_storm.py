@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A click storm: 20,000 clicks at random cells and buoy buttons, sent as
 fast as xdotool sends them, with a menu command after every thousand; then
 the game must still play to its end. Usage: click_storm.py PROGRAM ARTIFACTS_DIR"""

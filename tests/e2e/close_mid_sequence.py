@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Closes the game's window, as a window manager's close button does, while
 a ship sinks and, in a second run, while a buoy flashes. The program must end
 by itself with status 0, and memcheck must find no error and no leak of the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop for one test: an Xvfb screen and a PulseAudio server
 with a null sink, both started here and stopped when the test ends, however
 it ends. Every program started here dies with the test."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's window on the private desktop, as a player sees and works it:
 where its cells, panel and menu are, what colour a cell shows, and firing at
 rows of cells until a game is over."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game under valgrind's memcheck, and memcheck's verdict: no error and
 no leak, but for those inside the system libraries that
 system-libraries.supp lists."""

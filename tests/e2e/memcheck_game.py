@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays one whole game of Kalvenor under valgrind's memcheck: the title,
 Start, a shot at every cell until the fleet is sunk, a buoy, Exit; memcheck
 must find no error and no leak of the game's own.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A game without its wave files: the program built without the embedded
 waves and with none beside it opens, says once which files it lacks, and
 plays a whole game silent. Usage: missing_waves.py PROGRAM ARTIFACTS_DIR"""

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays one whole game of Kalvenor as a player would: the title, Start from
 the menu, a shot at every cell, the sounds, the end of the game, Start again
 and Exit. Usage: play_a_game.py PROGRAM ARTIFACTS_DIR"""

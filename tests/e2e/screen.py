@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A screenshot of the X screen, read pixel by pixel."""
 
 import re

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A thousand Start / Stop playing cycles, each Stop at a random moment:
 while the fleet is placed, just after, or after a few quick shots, in a
 sinking or a marker; halfway and at the end, the next game must play to its

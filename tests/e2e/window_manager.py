@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a window manager does to a window, for a desktop that has none:
 the close button's WM_DELETE_WINDOW message, sent through Xlib."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game of Kalvenor under watch: Frmsea on a virtual clock, its random
 // numbers from the caller and then from a fixed generator, and its rules

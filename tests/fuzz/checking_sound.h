@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sound channels that time every sound on the virtual clock. A sound must
 // play to its full length and no longer: the start-up sound 1700 ms, a shot

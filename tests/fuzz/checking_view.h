@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A view that holds every presentation operation to the window's controls:
 // an index the control has, a colour of the legend, a picture of the ship

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scenario of the fuzzer's seed corpus, and the game scenarios of the
 // replay tests, keep every rule and leave a game that plays to its end.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One thing that happens to the game, as a scenario line says it: a random
 // number fed to the sequence, the window opening or closing, a menu command,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The random sequence of a fuzzed game: the numbers the input gives, then a
 // fixed generator, so that a game never runs dry however short the input.

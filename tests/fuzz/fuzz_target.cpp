@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer's entry: each input is a game played under watch and then
 // played to its end; a broken rule aborts with the game written down as a
 // scenario.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fuzzer's input as a game: every byte string decodes into events a
 // player, the window and the clock could produce, played on a CheckedGame.

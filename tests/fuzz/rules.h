@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules a game of Kalvenor keeps at every moment, whatever the player,
 // the window manager or the clock did before. Each check throws Breach

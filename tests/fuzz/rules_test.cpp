@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watcher catches the faults it is there for: each test breaks one rule
 // in a real game and expects the breach that names it.
 

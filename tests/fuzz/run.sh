@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the game logic: builds the fuzzer with clang under ASan and UBSan,
 # replays the seed corpus of scenario files, then fuzzes for SECONDS seconds
 # from a scratch copy of the corpus, so the repository is left as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenarios read and written, and fuzzer inputs decoded: a game found by the
 // fuzzer, written down, replays as the same game; and an input decodes only
 // into what a player could do.

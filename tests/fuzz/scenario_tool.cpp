@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvenor-fuzz-scenario: between scenario files and the fuzzer's inputs.
 //   encode < SCENARIO > INPUT   the input that plays the scenario's events
 //   decode < INPUT > SCENARIO   plays the input and its game to the end under

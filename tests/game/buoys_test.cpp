@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listening buoys: buying, the listening area at every edge, what a buoy
 // hears, the flash cycle on the clock, and the panel after the cycle.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual clock's timer semantics, which every timed test relies on.
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's life and the menu: the Title, Placing, Playing and Over
 // states, Stop playing at each point, and the leftovers a new game must not
 // inherit from an interrupted or finished one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Firing: shots and their score, hits traced to their ships, the damage
 // panel and sinking sequences on the clock, the hit marker and the end of
 // the game.

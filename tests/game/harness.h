@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game on a virtual clock with a scripted random sequence, a recording view
 // and recording sound channels: everything a test needs to drive Frmsea.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fleet placement: shapes and slot orders at the edges, the cells that block
 // a placement, rejected anchors, the numbers each placement takes, and a
 // property test over many generated fleets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvenor-replay's scenario language and dump, and whole games played from
 // scenario files.
 

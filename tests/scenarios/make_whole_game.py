@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes whole_game.scn: a game from the window's opening to its end, every
 cell clicked in order, each sinking waited out. The fleet comes from a fixed
 random sequence; kalvenor-replay tells where it lies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session between the window and the game: Tmr1 wakes nobody, yet every
 // event finds the random sequence where 2 ms ticks would have left it; and a
 // shot repaints no more of the grid than the cell it changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the code under test printed through qInfo and the like, for a test
 // to read: install keepMessage as Qt's message handler, which must be a plain

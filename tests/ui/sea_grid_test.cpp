@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which cell a click reaches: neighbours share their border pixels, the cell
 // with the higher index lies on top, and hidden or disabled cells take none.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound library loads with the channels' first command, not before: Qt
 // Multimedia stays out of the program until the window's load step asks for
 // a sound. Without the library the game is told once and stays silent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the wave files come from, and a game without them: it reports the
 // missing files once, plays on and stays silent.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the player first sees it, where every kind of control
 // stands, and what the game's View operations do to the widgets.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timers' enable semantics: enabling a running timer keeps its beat,
 // disabling and enabling it again starts a fresh interval. A deferred timer
 // keeps them too, on a clock the tests move by hand.

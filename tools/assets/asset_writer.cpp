@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "asset_writer.h"
 
 #include <QDir>
@@ -34,7 +35,7 @@ void writePng(const QImage& image, int scale, const QString& path) {
 }
 
 QString resourceList(const QStringList& pictureFiles, const QStringList& soundFiles) {
-  QString qrc = "<RCC>\n";
+  QString qrc = "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n<RCC>\n";
   for (const auto& [prefix, files] : {std::pair{QStringLiteral("/pictures"), pictureFiles},
                                       std::pair{QStringLiteral("/sounds"), soundFiles}}) {
     qrc += QStringLiteral("  <qresource prefix=\"%1\">\n").arg(prefix);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every file the generators make, by name: the pictures with the routines that
 // paint them and the sounds with the routines that synthesise them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvenor-assets: draws the game's pictures and synthesises its sounds.
 //   kalvenor-assets assets FOLDER        every asset file and kalvenor.qrc into FOLDER
 //   kalvenor-assets contact-sheet FILE   an overview of all pictures as one PNG

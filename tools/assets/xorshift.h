@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tiny seeded random source for the generators. std:: distributions may give
 // other numbers on another standard library, which would change the committed

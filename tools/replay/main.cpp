@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvenor-replay [scenario-file]: runs a scenario (from the file, or from
 // standard input) on the game logic and prints the dumps it asks for.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scenario: one command a line, run on the game with a recording view, a
 // virtual clock and a scripted random sequence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of the game window that the logic drives, the menu items and
 // the timers, with their fixed properties.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer's fleet: ten ships in four classes, 31 cells in all.
 

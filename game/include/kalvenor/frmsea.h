@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Frmsea: the game window's state record with every handler and procedure of
 // the game. It sees the outside only through the view, the timers, the sound

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sea grid: 30 columns by 25 rows, cells numbered row by row.
 

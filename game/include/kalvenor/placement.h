@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The placement chain that one Tmr2 tick runs after Start: alus0asetus for
 // ship 0, four stages for each of ships 1 to 9, then naytaruudukko.

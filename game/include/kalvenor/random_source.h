@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one shared uniform random sequence that Tmr1 and every placement draw
 // take their numbers from: single-precision values 0 <= r < 1.

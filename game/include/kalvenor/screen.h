@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of every control the logic drives, as the logic last set it.
 // The logic reads its own colours and visibilities back from here; the view

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two wave-audio channels. The logic only writes settings and commands
 // to them and reads nothing back; a missing file or device stays silent.

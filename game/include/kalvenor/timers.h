@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine millisecond timers as the logic sees them. Classic semantics:
 // enabling a running timer changes nothing; disabling and enabling again

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game logic does to the window: the presentation operations.
 // The logic keeps the state of every control itself (see Screen) and mirrors

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock that moves only when told to, for tests and replays. An enabled
 // timer first ticks one interval after it is enabled, then once every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 402 x 22 bands above the sea grid and the fleet panel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every picture is painted by a routine that draws in logical pixels; the
 // canvas runs it at scale 1 for the normal file and at scale 2 for the @2x

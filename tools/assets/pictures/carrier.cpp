@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Class A: an aircraft carrier, a long flat deck with the island to starboard.
 
 #include "pictures/ship_design.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Class B: a cruiser, three turrets, a tall bridge and two funnels.
 
 #include "pictures/ship_design.h"

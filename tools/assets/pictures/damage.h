@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a hit leaves on a ship and what a sinking ship leaves on the water.
 

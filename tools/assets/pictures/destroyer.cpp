@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Class C: a destroyer, low and sleek, with a raised forecastle and one funnel.
 
 #include "pictures/ship_design.h"

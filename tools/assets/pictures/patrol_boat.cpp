@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Class D: a patrol boat, short, with a high bow and a big wheelhouse.
 
 #include "pictures/ship_design.h"

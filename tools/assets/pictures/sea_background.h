@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sky and sea behind every ship image. All 52 images start from this one
 // routine, so a ship that has gone under leaves exactly this picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four ship classes, each drawn from the side in ship coordinates: the
 // waterline is y = 0, up is -y, midships is x = 0 and the bow points to +x.

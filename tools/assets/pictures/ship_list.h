@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order of the 52 ship images: one block per class (intact, after each
 // hit, then the sinking frames ending on an empty sea), then the life ring.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fittings shared by the ship classes, so that all four are painted in one
 // hand: hull, superstructure blocks, windows, guns, funnels and masts.

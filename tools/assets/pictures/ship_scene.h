@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One ship on the water at a given pose, with its damage, smoke and, while it
 // sinks, the bubbles around it. The sea below the waterline hides whatever

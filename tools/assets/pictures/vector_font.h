@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's own lettering: every glyph is a set of centre lines on a grid six
 // units tall, stroked with a round pen. System fonts differ between machines,

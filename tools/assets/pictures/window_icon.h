@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window icon: a white anchor on a deep blue square, bold enough to read
 // at 16 pixels.

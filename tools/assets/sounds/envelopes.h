@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loudness curves shared by the synthesised sounds; t and times in seconds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Second-order filters (the usual bilinear-transform recipes) for shaping
 // noise. Coefficients can be changed while running to sweep a filter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The last steps of every sound: a short fade-in against clicks, a fade to
 // silence at the end, the level set just below full scale, 16-bit samples.

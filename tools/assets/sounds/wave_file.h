@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 16-bit mono PCM wave files with the plain 44-byte header the game's player reads.
 
