@@ -57,25 +57,12 @@ void Frmsea::mnustartClick() {
     setCellEnabled(k, true);
     setCellColour(k, CellColour::Grey);
   }
-  for (int s = 0; s < kShips; ++s) {
-    show(Control::Picship2, s);
-    hits[s] = 0;
-  }
-  for (int n = 0; n < 4; ++n) show(Control::Line1, n);
-  for (int k = 0; k < 5; ++k) {
-    buoyused[k] = 0;
-    show(Control::Cmdbuoy, k);
-  }
-  for (int n = 0; n < 6; ++n) {
-    show(Control::Picamod, n);
-    show(Control::Lblohje, n);
-  }
+  hits.fill(0);
+  buoyused.fill(0);
   cellhit.fill(0);
-  show(Control::Picmapots);
-  show(Control::Picfleetots);
-  show(Control::Lblscore1);
-  show(Control::Lblscore2);
-  show(Control::Lbllbuoy);
+  for (Control control : kGameControls) {
+    for (int n = 0; n < controlCount(control); ++n) show(control, n);
+  }
   enable(Timer::Tmr2);
 }
 
@@ -90,21 +77,10 @@ void Frmsea::mnustopClick() {
   disable(Timer::Tmr5);
   disable(Timer::Tmr6);
   for (int k = 0; k < kCells; ++k) hide(Control::Picarea, k);
-  for (int s = 0; s < kShips; ++s) hide(Control::Picship2, s);
-  hide(Control::Picmapots);
-  hide(Control::Picfleetots);
-  for (int n = 0; n < 4; ++n) {
-    hide(Control::Lblexp, n);
-    hide(Control::Line1, n);
+  for (int bar = 0; bar < 4; ++bar) hide(Control::Lblexp, bar);
+  for (Control control : kGameControls) {
+    for (int n = 0; n < controlCount(control); ++n) hide(control, n);
   }
-  for (int k = 0; k < 5; ++k) hide(Control::Cmdbuoy, k);
-  for (int n = 0; n < 6; ++n) {
-    hide(Control::Picamod, n);
-    hide(Control::Lblohje, n);
-  }
-  hide(Control::Lbllbuoy);
-  hide(Control::Lblscore1);
-  hide(Control::Lblscore2);
   placeTitle();
   show(Control::Pic1);
 }

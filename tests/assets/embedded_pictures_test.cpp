@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include "kalvenor/fleet.h"
 #include "pictures.h"
 
 namespace {
@@ -36,7 +37,7 @@ TEST(PicturesLoader, PicturesKeepTheirSizeOnScreenAtThisScreensDensity) {
   expect(pictures.title(), {492, 458}, "title");
   expect(pictures.gridBanner(), {402, 22}, "grid banner");
   expect(pictures.fleetBanner(), {402, 22}, "fleet banner");
-  for (int n = 0; n < 52; ++n) expect(pictures.ship(n), {201, 65}, "ship image");
+  for (int n = 0; n < kalvenor::kShipImages; ++n) expect(pictures.ship(n), {201, 65}, "ship image");
 }
 
 }  // namespace

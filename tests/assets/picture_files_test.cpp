@@ -8,6 +8,8 @@
 #include <QSize>
 #include <vector>
 
+#include "kalvenor/fleet.h"
+
 namespace {
 
 struct ExpectedPicture {
@@ -20,7 +22,7 @@ std::vector<ExpectedPicture> expectedPictures() {
   std::vector<ExpectedPicture> pictures{{"title", {492, 458}, true},
                                         {"banner-grid", {402, 22}, true},
                                         {"banner-fleet", {402, 22}, true}};
-  for (int n = 0; n < 52; ++n) {
+  for (int n = 0; n < kalvenor::kShipImages; ++n) {
     pictures.push_back({QStringLiteral("ship%1").arg(n, 2, 10, QLatin1Char('0')), {201, 65}, true});
   }
   for (int pixels : {16, 32, 48, 64, 128, 256}) {

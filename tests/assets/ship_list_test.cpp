@@ -8,6 +8,7 @@
 #include "committed_pictures.h"
 #include "pictures/canvas.h"
 #include "pictures/sea_background.h"
+#include "pictures/ship_list.h"
 
 namespace kalvenor::assets::testing {
 namespace {
@@ -19,9 +20,18 @@ struct Block {
   int lastFrame;  // the empty sea that closes the block
 };
 
-constexpr std::array kBlocks{Block{"carrier", 0, 6, 14}, Block{"cruiser", 15, 4, 30},
-                             Block{"destroyer", 31, 3, 42}, Block{"patrol boat", 43, 2, 50}};
-constexpr int kLifeRing = 51;
+constexpr std::array<const char*, 4> kNames{"carrier", "cruiser", "destroyer", "patrol boat"};
+static_assert(kNames.size() == kShipBlocks.size());
+
+const std::array<Block, 4> kBlocks = [] {
+  std::array<Block, 4> blocks{};
+  for (std::size_t c = 0; c < blocks.size(); ++c) {
+    const ShipBlock& b = kShipBlocks[c];
+    blocks[c] = {kNames[c], b.firstImage, b.cells, b.firstImage + b.cells + b.sinkingFrames};
+  }
+  return blocks;
+}();
+constexpr int kLifeRing = kLifeRingImage;
 constexpr int kWaterline = 50;
 
 TEST(ShipList, IntactShipsOfTheFourClassesHaveClearlyDifferentLengths) {

@@ -22,7 +22,7 @@ std::vector<PictureAsset> gamePictures() {
       {"banner-grid", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, "SEA AREA"); }},
       {"banner-fleet", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, "ENEMY FLEET"); }},
   };
-  for (int index = 0; index < kShipImageCount; ++index) {
+  for (int index = 0; index < kShipImages; ++index) {
     pictures.push_back({shipImageName(index), kShipImageSize, true,
                         [index](QPainter& painter) { paintShipImage(painter, index); }});
   }

@@ -30,6 +30,7 @@ struct Block {
 std::vector<Block> shipBlocks() {
   const std::array<std::string, 4> names{"CLASS A  CARRIER", "CLASS B  CRUISER", "CLASS C  DESTROYER",
                                          "CLASS D  PATROL BOAT"};
+  static_assert(names.size() == kShipBlocks.size(), "a heading for every class");
   std::vector<Block> blocks;
   for (std::size_t i = 0; i < kShipBlocks.size(); ++i) {
     const ShipBlock& block = kShipBlocks[i];

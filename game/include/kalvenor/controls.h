@@ -40,6 +40,14 @@ inline constexpr std::array<int, kControlKinds + 1> kControlBase = [] {
 }();
 inline constexpr int kControlElements = kControlBase[kControlKinds];
 
+// The controls of a game in play, every element of each: Start shows them and
+// Stop playing hides them. The grid (shown once the fleet is placed) and the
+// hit marker come and go with the game's own sequences.
+inline constexpr std::array kGameControls{Control::Picmapots, Control::Picfleetots, Control::Picship2,
+                                          Control::Picamod,   Control::Lblohje,     Control::Line1,
+                                          Control::Lbllbuoy,  Control::Cmdbuoy,     Control::Lblscore1,
+                                          Control::Lblscore2};
+
 enum class MenuItem { Mnustart, Mnusound, Mnustop, Mnuexit };
 
 // Timers Tmr1..Tmr9; the interval of each is fixed.

@@ -3,6 +3,7 @@
 // The computer's fleet: ten ships in four classes, 31 cells in all.
 
 #include <array>
+#include <cstddef>
 
 namespace kalvenor {
 
@@ -11,19 +12,34 @@ inline constexpr int kSlots = 31;  // shipcell / cellhit entries 0..30
 
 enum class ShipClass { A, B, C, D };
 
+// The ship list, one picture per entry: for each class in turn a block of
+// the intact ship, the ship after each hit and its sinking frames (the last
+// an empty sea); then the life ring that closes every sinking.
 struct ShipClassInfo {
-  int cells;          // N: the ship's length in cells
-  int intactImage;    // B: the ship list image of the intact ship
+  int cells;            // N: the ship's length in cells
+  int sinkingFrames;    // the block's pictures after the last hit
+  int intactImage;      // B: the ship list image of the intact ship
   int lastSinkingStep;  // the last hits() value that shows a sinking frame
-  int endStep;        // E: hits() value at which the life ring shows
+  int endStep;          // E: hits() value at which the life ring shows
 };
 
-inline constexpr std::array<ShipClassInfo, 4> kClasses = {{
-    {6, 0, 14, 15},   // A
-    {4, 15, 15, 16},  // B
-    {3, 31, 11, 12},  // C
-    {2, 43, 7, 8},    // D
-}};
+// Classes A to D as {cells, sinking frames}; the rest follows from them.
+constexpr std::array<ShipClassInfo, 4> shipList(std::array<std::array<int, 2>, 4> classes) {
+  std::array<ShipClassInfo, 4> list{};
+  int image = 0;
+  for (std::size_t c = 0; c < classes.size(); ++c) {
+    const auto [cells, frames] = classes[c];
+    list[c] = {cells, frames, image, cells + frames, cells + frames + 1};
+    image += cells + frames + 1;
+  }
+  return list;
+}
+
+inline constexpr std::array<ShipClassInfo, 4> kClasses = shipList({{{6, 8}, {4, 11}, {3, 8}, {2, 5}}});
+
+// The life ring closes the list, after the last class's block.
+inline constexpr int kLifeRingImage = kClasses.back().intactImage + kClasses.back().endStep;
+inline constexpr int kShipImages = kLifeRingImage + 1;
 
 struct Ship {
   ShipClass shipClass;
@@ -46,9 +62,5 @@ inline constexpr std::array<Ship, kShips> kFleet = {{
 constexpr const ShipClassInfo& classOf(int ship) {
   return kClasses[static_cast<int>(kFleet[ship].shipClass)];
 }
-
-// Image 51 closes every sinking sequence: the life ring.
-inline constexpr int kLifeRingImage = 51;
-inline constexpr int kShipImages = 52;
 
 }  // namespace kalvenor

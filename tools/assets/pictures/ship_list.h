@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The order of the 52 ship images: one block per class (intact, after each
-// hit, then the sinking frames ending on an empty sea), then the life ring.
+// The game's ship list (kalvenor/fleet.h) as the painter reads it: which
+// class each image shows, and whether afloat, sinking or the life ring.
 
 #include <array>
 
+#include "kalvenor/fleet.h"
+
 namespace kalvenor::assets {
 
+// The drawing of each of the game's classes A to D, in that order.
 enum class ShipClass { Carrier, Cruiser, Destroyer, PatrolBoat };
+static_assert(kClasses.size() == 4, "one drawing per ship class");
 
 struct ShipBlock {
   ShipClass shipClass;
@@ -16,14 +20,14 @@ struct ShipBlock {
   int sinkingFrames;  // the images after those, the last an empty sea
 };
 
-inline constexpr std::array<ShipBlock, 4> kShipBlocks{{
-    {ShipClass::Carrier, 0, 6, 8},
-    {ShipClass::Cruiser, 15, 4, 11},
-    {ShipClass::Destroyer, 31, 3, 8},
-    {ShipClass::PatrolBoat, 43, 2, 5},
-}};
-inline constexpr int kLifeRingImage = 51;
-inline constexpr int kShipImageCount = 52;
+inline constexpr std::array<ShipBlock, 4> kShipBlocks = [] {
+  std::array<ShipBlock, 4> blocks{};
+  for (std::size_t c = 0; c < blocks.size(); ++c) {
+    const ShipClassInfo& info = kClasses[c];
+    blocks[c] = {static_cast<ShipClass>(c), info.intactImage, info.cells, info.sinkingFrames};
+  }
+  return blocks;
+}();
 
 struct ShipImageRole {
   enum class Kind { Afloat, Sinking, LifeRing };
@@ -32,7 +36,7 @@ struct ShipImageRole {
   int step;         // Afloat: hits taken; Sinking: frame from 0
 };
 
-// Throws std::out_of_range for an index outside 0..51.
+// Throws std::out_of_range for an index outside the list.
 ShipImageRole shipImageRole(int index);
 
 }  // namespace kalvenor::assets
