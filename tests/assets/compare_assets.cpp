@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -25,6 +26,16 @@ std::optional<QImage> pixels(const QString& path) {
   QImage image(path);
   if (image.isNull()) return std::nullopt;
   return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The same size and the same colour in every pixel; whatever else the file
+// says (gamma, chromaticities, resolution) does not change what is drawn.
+bool samePixels(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return false;
+  for (int y = 0; y < a.height(); ++y) {
+    if (!std::equal(a.constScanLine(y), a.constScanLine(y) + a.bytesPerLine(), b.constScanLine(y))) return false;
+  }
+  return true;
 }
 
 // The "fmt " and "data" chunks of a RIFF wave file, or nothing.
@@ -47,7 +58,7 @@ std::optional<QByteArray> formatAndSamples(const QByteArray& wave) {
 bool same(const QString& fresh, const QString& kept) {
   if (fresh.endsWith(".png")) {
     const auto a = pixels(fresh), b = pixels(kept);
-    return a && b && *a == *b;
+    return a && b && samePixels(*a, *b);
   }
   const auto a = contents(fresh), b = contents(kept);
   if (!a || !b) return false;
