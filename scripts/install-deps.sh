@@ -13,7 +13,7 @@ build_pkgs=(
 test_pkgs=(
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox libsox-fmt-all
-  libclang-rt-14-dev clang valgrind python3
+  libclang-rt-14-dev clang valgrind python3 python3-xlib
 )
 bench_pkgs=(
   python3 python3-xlib xvfb dbus-daemon pulseaudio pulseaudio-utils

@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The audio server dies in the middle of a game and comes back: the game
-plays on through it, silent, then with sound, and to its end.
-Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""
+"""The audio server dies while a shot's sound plays, in the middle of a game,
+and comes back: the game plays on through it, silent, then with sound, and
+sinks a ship. Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""
 
 import time
 
 from desktop import Desktop, audible_seconds, wait_until
-from game_window import SINKING_SECONDS, TITLE, Game, exit_game, expect, finish_game, fire_at_row, run
+from game_window import SINKING_SECONDS, TITLE, Game, exit_game, expect, fire_at_row, run
 from screen import BLUE, GREY
+from short_game import fire_a_row, fire_one, sink_a_ship
 
 
 def shots_heard(desk, game, cells, name):
@@ -32,15 +33,18 @@ def play(program, artifacts):
         before = shots_heard(desk, game, [0, 1, 2], "before")
         expect(before > 0.05, "the shots are not heard before the audio server goes")
 
+        fire_one(game, 3)  # its sound lasts 400 ms or more
+        time.sleep(0.1)
         desk.kill_audio_server()
         fire_at_row(game, 1)  # fires again at what a sinking held off
         expect(kalvenor.poll() is None, "the program ended with its audio server")
         expect(all(colour != GREY for colour in game.look().cells()[30:60]), "the game stopped taking shots")
 
         desk.start_audio_server()
-        after = shots_heard(desk, game, [3, 4, 5], "after")
+        after = shots_heard(desk, game, [4, 5, 6], "after")
         expect(after > 0.05, "the shots are not heard once the audio server is back")
-        finish_game(game)
+        sink_a_ship(game)
+        fire_a_row(game, 2)
         exit_game(game, kalvenor)
     print(f"shots heard for {before:.3f} s before the audio server went and {after:.3f} s after it came back")
 

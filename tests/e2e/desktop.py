@@ -13,7 +13,9 @@ import subprocess
 import tempfile
 import time
 
-from screen import Shot
+from Xlib.display import Display
+
+from screen import grab
 from window_manager import ask_to_close
 
 _PR_SET_PDEATHSIG = 1
@@ -40,6 +42,7 @@ class Desktop:
         self.artifacts = artifacts
         self._processes = []
         self._audio = []  # the audio server and the silence that feeds its sink
+        self._x = None  # this test's own connection to the X server, for reading pixels
 
     def __enter__(self):
         os.makedirs(self.artifacts, exist_ok=True)
@@ -62,6 +65,10 @@ class Desktop:
         if exc_type is not None:
             with contextlib.suppress(Exception):
                 self.shot("at-failure.png")
+        if self._x is not None:
+            with contextlib.suppress(Exception):
+                self._x.close()
+            self._x = None
         for process in reversed(self._processes):
             if process.poll() is None:
                 process.terminate()
@@ -144,12 +151,16 @@ class Desktop:
 
     # --- looking -----------------------------------------------------------
 
-    def shot(self, save_as=None):
-        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
-                             capture_output=True, check=True).stdout
+    def shot(self, save_as=None, area=None):
+        """The pixels of the screen, or of the rectangle `area` (x, y,
+        width, height) of it, read in one X request; saved as
+        ARTIFACTS/SAVE_AS (a PNG) when named."""
+        if self._x is None:
+            self._x = Display(self.env["DISPLAY"])
+        shot = grab(self._x, *(area or (0, 0, 1 << 15, 1 << 15)))
         if save_as:
-            subprocess.run(["convert", "ppm:-", os.path.join(self.artifacts, save_as)], input=ppm, check=True)
-        return Shot(ppm)
+            subprocess.run(["convert", "ppm:-", os.path.join(self.artifacts, save_as)], input=shot.ppm, check=True)
+        return shot
 
     def window_id(self, title, timeout=30):
         """The X id of the shown top-level window with this title."""

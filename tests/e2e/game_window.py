@@ -44,12 +44,14 @@ class Game:
         self.pace = pace
         x, y, width, height = desk.window("Kalvenor", timeout)
         assert (width, height - CLIENT_HEIGHT) >= (CLIENT_WIDTH, 1), f"window is {width} x {height}"
+        self.area = (x, y, width, height)
         self.left, self.top = x, y + height - CLIENT_HEIGHT  # the client area lies under the menu bar
         self.menu_bar = (x + 20, y + (height - CLIENT_HEIGHT) // 2)
         self.shot = None
 
     def look(self, save_as=None):
-        self.shot = self.desk.shot(save_as)
+        """Reads the window's pixels, menu bar and open menu included."""
+        self.shot = self.desk.shot(save_as, self.area)
         return self
 
     def at(self, x, y):
