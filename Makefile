@@ -1,11 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The two commands a newcomer needs: `make run` and `make test`.
+# The commands a newcomer needs: `make run`, `make check` after every change,
+# `make test` before a push (what CI runs), `make soak` now and then.
 BUILD      ?= build
-ASAN_BUILD ?= build-asan
+# The fuzzer's clang build under ASan and UBSan (tests/fuzz/run.sh), where the
+# game logic's unit tests run once more.
+ASAN_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
 
-.PHONY: all deps build run test test-asan test-fuzz assets bench fuzz clean
+.PHONY: all deps build run check test test-asan test-fuzz soak assets bench fuzz clean
 
 all: build
 
@@ -23,8 +26,20 @@ run: build
 assets: build
 	cmake --build $(BUILD) --target generate-assets
 
-test: build test-asan test-fuzz
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+# Unit, window and asset tests and the fuzzing corpus replay: a minute or so.
+check: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L 'unit|ui|assets'
+
+# Everything but the soak: the sanitizer build's tests and a short fuzz run,
+# then every test of the build, the end-to-end ones side by side.
+test: build test-asan
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE soak
+
+# The long forms: a 20,000-click storm, 1,000 Start / Stop playing cycles and
+# a ten-minute fuzz run.
+soak: build
+	ctest --test-dir $(BUILD) --output-on-failure -L soak
+	tests/fuzz/run.sh 600
 
 # Speed, memory and idle cost of the game, against peers (bench/README.md).
 bench: build
@@ -36,16 +51,16 @@ FUZZ_SECONDS ?= 600
 fuzz: deps
 	tests/fuzz/run.sh $(FUZZ_SECONDS)
 
-# The game logic and its unit tests once more under ASan and UBSan.
-test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug \
-	  -DKALVENOR_SANITIZE=ON -DKALVENOR_UI=OFF -DKALVENOR_BENCH=OFF
+# The game logic and its unit tests once more under ASan and UBSan, in the
+# fuzzer's build, after the fuzzer's corpus replay and short run.
+test-asan: test-fuzz
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L unit
 
 # Replays the fuzzing corpus, then a short bounded fuzz run.
+TEST_FUZZ_SECONDS ?= 60
 test-fuzz: deps
-	tests/fuzz/run.sh 60
+	FUZZ_BUILD=$(abspath $(ASAN_BUILD)) tests/fuzz/run.sh $(TEST_FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) build-asan
