@@ -153,7 +153,8 @@ std::vector<std::uint8_t> encodeEvents(const std::vector<Event>& events) {
   std::vector<std::uint8_t> out;
   for (const Event& e : events) {
     switch (e.kind) {
-      case Kind::Load: break;
+      case Kind::Load:
+      case Kind::Dump: break;
       case Kind::Rand:
         out.push_back(kRandom);
         put(out, std::bit_cast<std::uint32_t>(e.number), 4);
