@@ -185,9 +185,11 @@ void CheckedGame::playToTheEnd() {
     apply({Kind::Click, cell});
     require(game_.screen().cellColour[cell] != CellColour::Grey, "a shot at a cell of a game in play was ignored");
     if (game_.busy == 0) continue;
-    for (std::int64_t waited = 0; game_.busy == 1; waited += 10) {
+    // A sinking ends on a tick of Tmr3, which it started with the shot.
+    const std::int64_t step = intervalMs(Timer::Tmr3);
+    for (std::int64_t waited = 0; game_.busy == 1; waited += step) {
       require(waited <= kLongestSinkingMs, "a sinking holds the grid for good");
-      apply({Kind::Advance, 10});
+      apply({Kind::Advance, step});
     }
     checkRulesNow();
   }

@@ -253,18 +253,19 @@ RuleWatch::Grid RuleWatch::gridOf(const Moment& m) {
           m.started, m.fleetPlaced};
 }
 
-bool RuleWatch::same(const Grid& a, const Grid& b) {
-  return a.started == b.started && a.fleetPlaced == b.fleetPlaced && sameBytes(a.colour, b.colour) &&
-         sameBytes(a.enabled, b.enabled) && sameBytes(a.occupied, b.occupied) && sameBytes(a.shot, b.shot) &&
-         sameBytes(a.shipcell, b.shipcell) && sameBytes(a.cellhit, b.cellhit);
+bool RuleWatch::unchanged(const Moment& m) const {
+  const Frmsea& g = m.game;
+  return checked_ && grid_.started == m.started && grid_.fleetPlaced == m.fleetPlaced &&
+         sameBytes(grid_.colour, g.screen().cellColour) && sameBytes(grid_.enabled, g.screen().cellEnabled) &&
+         sameBytes(grid_.occupied, g.occupied) && sameBytes(grid_.shot, g.shot) &&
+         sameBytes(grid_.shipcell, g.shipcell) && sameBytes(grid_.cellhit, g.cellhit);
 }
 
 void RuleWatch::check(const Moment& m) {
-  const Grid grid = gridOf(m);
-  if (!checked_ || !same(grid, grid_)) {
+  if (!unchanged(m)) {
     tally_ = tally(m.game, m.started && m.fleetPlaced);
     checkCells(m.game, tally_, m.started);
-    grid_ = grid;
+    grid_ = gridOf(m);
     checked_ = true;
   }
   // Which cells show is no part of the grid above: counted afresh.

@@ -63,7 +63,8 @@ class RuleWatch {
     bool fleetPlaced;
   };
   static Grid gridOf(const Moment& moment);
-  static bool same(const Grid& a, const Grid& b);
+  // Whether the moment's grid is the one the last check found sound.
+  bool unchanged(const Moment& moment) const;
 
   bool checked_ = false;
   Grid grid_{};
