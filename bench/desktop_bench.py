@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up, memory and idle cost of the game on a desktop, beside the peers
-kmines and gnome-mines and beside an empty Qt 6 window as the floor.
+kmines, gnome-mines and knavalbattle and beside an empty Qt 6 window as the
+floor.
 
 On a private desktop (Xvfb, session bus, PulseAudio), every round starts each
 program in turn (A B C D, A B C D, ...), each time just after an uncounted
@@ -10,6 +11,8 @@ start of the same program, and measures:
 - its resident memory 3 s after the start;
 - its processor share and wakeups over IDLE seconds at its opening screen,
   then over IDLE seconds after its new-game command, with no more input.
+Memory, processor and wakeups are read from the process that owns the mapped
+window (its _NET_WM_PID), never from a launcher that may stand before it.
 It prints one table of medians with the least and greatest values.
 
 Usage: desktop_bench.py BUILD_DIR [--rounds N] [--idle SECONDS] [--out FILE]
@@ -23,10 +26,10 @@ import subprocess
 import sys
 import time
 
-from private_desktop import PrivateDesktop, stop
+from private_desktop import PrivateDesktop, stop, stop_pid
 from process_cost import IdleCost, resident_mib
 from programs import programs
-from results_table import table, targets
+from results_table import processes, table, targets
 from screen_watch import ScreenWatch
 
 MEMORY_AFTER = 3.0  # seconds after the start
@@ -34,16 +37,28 @@ SETTLE = 1.0  # seconds after the new-game command, for its own work to end
 MAP_TIMEOUT = 60.0
 
 
+def window_owner(screen, window, process):
+    """The pid that owns the window, and how the table names it."""
+    pid = screen.window_pid(window)
+    if pid is None:
+        raise RuntimeError(f"the window of pid {process.pid} names no owner (_NET_WM_PID)")
+    with open(f"/proc/{pid}/comm") as comm:
+        name = comm.read().strip()
+    return pid, name if pid == process.pid else f"{name} (not the started process)"
+
+
 def measure(desktop, screen, program, idle):
     screen.forget_events()
     started = time.monotonic()
     process = desktop.start(program.argv, program.name)
+    owner = None
     try:
         mapped, window = screen.next_map(started + MAP_TIMEOUT)
         result = {"start_ms": 1000 * (mapped - started)}
+        owner, result["process"] = window_owner(screen, window, process)
         time.sleep(max(0.0, started + MEMORY_AFTER - time.monotonic()))
-        result["resident_mib"] = resident_mib(process.pid)
-        cost = IdleCost(process.pid)
+        result["resident_mib"] = resident_mib(owner)
+        cost = IdleCost(owner)
         cost.start()
         time.sleep(idle)
         result["cpu_title"], result["wakeups_title"] = cost.stop()
@@ -55,6 +70,8 @@ def measure(desktop, screen, program, idle):
         return result
     finally:
         stop(process)
+        if owner not in (None, process.pid):
+            stop_pid(owner)
 
 
 def warm_up(desktop, screen, program):
@@ -85,7 +102,7 @@ def machine():
         release = debian.read().strip()
     return (f"{os.cpu_count()} cores ({model}), {memory_gib:.0f} GiB, Linux {platform.release()}, "
             f"Debian {release}, Qt {package_version('libqt6core6')}, kmines {package_version('kmines')}, "
-            f"gnome-mines {package_version('gnome-mines')}")
+            f"gnome-mines {package_version('gnome-mines')}, knavalbattle {package_version('knavalbattle')}")
 
 
 def main():
@@ -114,6 +131,7 @@ def main():
     report = [f"Desktop measurements, {date}; medians of {args.rounds} interleaved rounds, "
               f"{args.idle:g} s idle each.", "", f"Machine: {machine()}.", ""]
     report += table(results, measured)
+    report += [""] + processes(results, measured)
     report += ["", "The game's targets:"] + targets(results, "kalvenor", measured)
     print("\n".join(report))
     if args.out:

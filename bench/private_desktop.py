@@ -100,6 +100,18 @@ class PrivateDesktop:
             time.sleep(0.1)
 
 
+def stop_pid(pid):
+    """Ends a process that is not our child, such as one a launcher started."""
+    try:
+        os.kill(pid, signal.SIGTERM)
+        deadline = time.monotonic() + 5
+        while os.path.exists(f"/proc/{pid}") and time.monotonic() < deadline:
+            time.sleep(0.05)
+        os.kill(pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass
+
+
 def stop(process):
     """Ends a program started here: politely, then for good."""
     if process.poll() is None:

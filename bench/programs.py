@@ -41,6 +41,13 @@ def _gnome_mines_small_board(screen, window):
     screen.click(x + width // 3, y + height // 3)
 
 
+def _knavalbattle_single_player(screen, window):
+    """The Single Player button, the first of the three its opening screen
+    draws over the left sea; the player then places the ships."""
+    x, y, width, height = screen.origin_and_size(window)
+    screen.click(x + width * 0.29, y + height * 0.32)
+
+
 def _nothing_to_start(_screen, _window):
     pass
 
@@ -51,5 +58,6 @@ def programs(build_dir):
         Program("kalvenor", [os.path.join(build_dir, "ui", "kalvenor")], False, _kalvenor_start),
         Program("kmines", ["/usr/games/kmines"], True, _kmines_new_game),
         Program("gnome-mines", ["/usr/games/gnome-mines"], True, _gnome_mines_small_board),
+        Program("knavalbattle", ["/usr/games/knavalbattle"], True, _knavalbattle_single_player),
         Program("qt6-floor", [os.path.join(bench, "kalvenor_floor_window")], False, _nothing_to_start),
     ]

@@ -3,6 +3,7 @@
 the median, least and greatest of the rounds, and the median as a multiple
 of the best peer's; then the game's targets, met or missed."""
 
+import os
 import statistics
 from dataclasses import dataclass
 
@@ -44,6 +45,15 @@ def table(results, programs):
             shown = [f"{v:.{measure.digits}f}" for v in (medians[program.name], min(values), max(values))]
             lines.append(f"| {measure.title} ({measure.unit}) | {program.name} | " + " | ".join(shown) +
                          f" | {_ratio(medians[program.name], best)} |")
+    return lines
+
+
+def processes(results, programs):
+    """Which process each program's figures were read from, in every round."""
+    lines = ["| Program | Command | Process measured (the mapped window's _NET_WM_PID) |", "|---|---|---|"]
+    for program in programs:
+        names = sorted({r["process"] for r in results[program.name]})
+        lines.append(f"| {program.name} | `{' '.join([os.path.basename(program.argv[0])] + program.argv[1:])}` | {', '.join(names)} |")
     return lines
 
 

@@ -13,6 +13,10 @@ echo "== Game logic on the virtual clock (Google Benchmark)"
 "$build/bench/kalvenor_bench"
 
 echo
+echo "== The first event after an idle window (Google Benchmark; offscreen)"
+"$build/bench/kalvenor_idle_bench"
+
+echo
 echo "== Start on the real widgets, offscreen (Qt Test; main-thread time)"
 window_bench=("$build/bench/kalvenor_window_bench" -minimumvalue 50000000)
 # The thread's task clock where the kernel lets a program count its own

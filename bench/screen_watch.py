@@ -40,6 +40,12 @@ class ScreenWatch:
                 raise TimeoutError("no window mapped in time")
             select.select([self.display.fileno()], [], [], remaining)
 
+    def window_pid(self, window):
+        """The process that owns a window, as its _NET_WM_PID names it; None
+        if the window does not say."""
+        pid = window.get_full_property(self.display.intern_atom("_NET_WM_PID"), X.AnyPropertyType)
+        return int(pid.value[0]) if pid and len(pid.value) else None
+
     def origin_and_size(self, window):
         geometry = window.get_geometry()
         origin = window.translate_coords(self.root, 0, 0)

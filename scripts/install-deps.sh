@@ -17,7 +17,7 @@ test_pkgs=(
 )
 bench_pkgs=(
   python3 python3-xlib xvfb dbus-daemon pulseaudio pulseaudio-utils
-  kmines gnome-mines
+  kmines gnome-mines knavalbattle
 )
 
 wanted=()

@@ -4,7 +4,7 @@
 namespace kalvenor::ui {
 
 GameSession::GameSession(RandomSource& random, SoundChannels& sound, WindowTimers::Clock clock)
-    : timers_(std::move(clock)), game_(window_, timers_, sound, random) {
+    : random_(random), timers_(std::move(clock)), game_(window_, timers_, sound, random) {
   timers_.defer(Timer::Tmr1);
   QObject::connect(&window_, &SeaWindow::menuChosen, &window_, [this](MenuItem item) {
     runOwedTicks();
@@ -36,7 +36,11 @@ void GameSession::open() {
 }
 
 void GameSession::runOwedTicks() {
-  for (std::int64_t owed = timers_.takeOwedTicks(Timer::Tmr1); owed > 0; --owed) game_.tmr1Timer();
+  // A Tmr1 tick draws one number and changes nothing else: however long the
+  // idle, its ticks are one skip of the sequence.
+  if (const std::int64_t owed = timers_.takeOwedTicks(Timer::Tmr1); owed > 0) {
+    random_.skip(static_cast<std::uint64_t>(owed));
+  }
 }
 
 void GameSession::onMenu(MenuItem item) {

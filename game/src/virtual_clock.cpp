@@ -9,9 +9,10 @@ void VirtualClock::setEnabled(Timer timer, bool enabled) {
   s.enabled = enabled;
 }
 
-std::int64_t VirtualClock::nextDue() const {
+std::int64_t VirtualClock::nextDue(int firstTimer) const {
   std::int64_t next = kNever;
-  for (const Slot& s : slots_) {
+  for (int n = firstTimer; n <= kTimers; ++n) {
+    const Slot& s = slots_[n - 1];
     if (s.enabled && s.due < next) next = s.due;
   }
   return next;

@@ -33,6 +33,7 @@ void CheckedGame::apply(const Event& event) {
       random_.append(event.number);
       events_.push_back(event);
       return;
+    case Kind::Dump: return;
     case Kind::Load: happens = !loaded_; break;
     case Kind::Start: happens = happens && screen.startEnabled; break;
     case Kind::Stop: happens = happens && screen.stopEnabled; break;
@@ -53,8 +54,10 @@ void CheckedGame::apply(const Event& event) {
 }
 
 void CheckedGame::run(const Event& event) {
+  handlerRan_ = true;
   switch (event.kind) {
-    case Kind::Rand: break;
+    case Kind::Rand:
+    case Kind::Dump: break;
     case Kind::Load:
       loaded_ = true;
       sound_.expectSoundsOf(kStartUpSoundMs);
@@ -87,16 +90,14 @@ void CheckedGame::run(const Event& event) {
       break;
     }
     case Kind::Buoy: game_.cmdbuoyClick(static_cast<int>(event.value)); break;
-    case Kind::Advance: clock_.advance(event.value, [this](Timer timer) { tick(timer); }); break;
+    case Kind::Advance: advance(event.value); break;
   }
   afterEvent();
 }
 
 void CheckedGame::tick(Timer timer) {
+  handlerRan_ = true;
   game_.onTimer(timer);
-  // A Tmr1 tick only draws a number (the unit tests hold it to that); the
-  // next event checks whatever it might have changed.
-  if (timer == Timer::Tmr1) return;
   if (timer == Timer::Tmr2) {
     fleetPlaced_ = true;
     placedFleet_ = game_.shipcell;
@@ -105,17 +106,39 @@ void CheckedGame::tick(Timer timer) {
   afterEvent();
 }
 
+// A Tmr1 tick only draws a number (the unit tests hold it to that), so the
+// ticks between two of the other timers are one skip, and there is nothing
+// new to check after them.
+bool CheckedGame::advance(std::int64_t ms) {
+  bool gameTicked = false;
+  clock_.advance(
+      ms,
+      [&](Timer timer) {
+        tick(timer);
+        gameTicked = true;
+      },
+      [this](std::int64_t count) { random_.skip(static_cast<std::uint64_t>(count)); });
+  return gameTicked;
+}
+
 void CheckedGame::afterEvent() {
   if (game_.busy == 1 && lastBusy_ == 0) busySince_ = clock_.now();
   if (game_.buoybusy == 1 && lastBuoyBusy_ == 0) droppedAt_ = clock_.now();
   lastBusy_ = game_.busy;
   lastBuoyBusy_ = game_.buoybusy;
-  if (watchEveryEvent_) checkRulesNow();
+  // With no handler run and the clock where it was, the game and every rule
+  // are as the last check left them: the end of an advance whose last tick
+  // was checked at that very instant.
+  const bool asLastChecked = !handlerRan_ && clock_.now() == checkedAt_;
+  if (watchEveryEvent_ && !asLastChecked) checkRulesNow();
 }
 
 void CheckedGame::checkRulesNow() {
+  ++checks_;
+  handlerRan_ = false;
+  checkedAt_ = clock_.now();
   require(!fleetPlaced_ || game_.shipcell == placedFleet_, "the fleet moved during the game");
-  checkRules({game_, clock_, clock_.now(), started_, fleetPlaced_, busySince_, droppedAt_});
+  rules_.check({game_, clock_, clock_.now(), started_, fleetPlaced_, busySince_, droppedAt_});
   sound_.checkNothingOutlastsItsLength();
 }
 
@@ -125,14 +148,20 @@ void CheckedGame::advanceToNextGameTick() {
   bool ticked = false;
   std::int64_t waited = 0;
   while (!ticked && waited < kAMinute) {
-    clock_.advance(1, [&](Timer timer) {
-      tick(timer);
-      ticked = ticked || timer != Timer::Tmr1;
-    });
+    ticked = advance(1);
     ++waited;
   }
   events_.push_back({Kind::Advance, waited});
   afterEvent();
+}
+
+std::vector<Event> CheckedGame::scenario() const {
+  std::vector<Event> lines;
+  for (float r : random_.drawn()) lines.push_back({Kind::Rand, 0, r});
+  for (const Event& event : events_) {
+    if (event.kind != Kind::Rand) lines.push_back(event);
+  }
+  return lines;
 }
 
 void CheckedGame::playToTheEnd() {
@@ -156,9 +185,11 @@ void CheckedGame::playToTheEnd() {
     apply({Kind::Click, cell});
     require(game_.screen().cellColour[cell] != CellColour::Grey, "a shot at a cell of a game in play was ignored");
     if (game_.busy == 0) continue;
-    for (std::int64_t waited = 0; game_.busy == 1; waited += 10) {
+    // A sinking ends on a tick of Tmr3, which it started with the shot.
+    const std::int64_t step = intervalMs(Timer::Tmr3);
+    for (std::int64_t waited = 0; game_.busy == 1; waited += step) {
       require(waited <= kLongestSinkingMs, "a sinking holds the grid for good");
-      apply({Kind::Advance, 10});
+      apply({Kind::Advance, step});
     }
     checkRulesNow();
   }

@@ -11,10 +11,11 @@
 
 #include "checking_sound.h"
 #include "checking_view.h"
-#include "event.h"
 #include "fuzz_random.h"
 #include "kalvenor/frmsea.h"
 #include "kalvenor/virtual_clock.h"
+#include "rules.h"
+#include "scenario_text.h"
 
 namespace kalvenor::fuzz {
 
@@ -39,14 +40,20 @@ class CheckedGame {
   const Frmsea& game() const { return game_; }
   std::int64_t now() const { return clock_.now(); }
   bool ended() const { return ended_; }
-  // What reached the game, and every random number it drew: together, a
-  // scenario that plays the same game again.
+  // How many times the game has been held to its rules.
+  std::int64_t checks() const { return checks_; }
+  // What reached the game, and every random number it drew.
   const std::vector<Event>& events() const { return events_; }
-  const std::vector<float>& drawn() const { return random_.drawn(); }
+  std::vector<float> drawn() const { return random_.drawn(); }
+  // The scenario that plays the same game again: every number drawn first,
+  // in the order drawn, then what reached the game.
+  std::vector<Event> scenario() const;
 
  private:
   void run(const Event& event);
   void tick(Timer timer);
+  // Moves the clock; true if a timer other than Tmr1 ticked.
+  bool advance(std::int64_t ms);
   // After an event: follows busy and the buoy, and holds the game to its
   // rules unless only milestones are watched.
   void afterEvent();
@@ -69,6 +76,10 @@ class CheckedGame {
   std::int64_t droppedAt_ = 0;
   std::array<GridIndex, kSlots> placedFleet_{};
   std::vector<Event> events_;
+  RuleWatch rules_;
+  bool handlerRan_ = true;  // since the last check
+  std::int64_t checkedAt_ = -1;
+  std::int64_t checks_ = 0;
 };
 
 }  // namespace kalvenor::fuzz

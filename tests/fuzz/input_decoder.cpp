@@ -73,8 +73,10 @@ void sinkTheFleet(CheckedGame& game) {
     if (state.cellhit[j] == 1) continue;
     game.apply(click(state.shipcell[j]));
     // The rules catch a sinking that never ends; the bound stops the loop.
-    for (std::int64_t waited = 0; state.busy == 1 && waited <= 2 * kLongestSinkingMs; waited += 10) {
-      game.apply({Kind::Advance, 10});
+    // A sinking ends on a tick of Tmr3, which it started with the shot.
+    const std::int64_t step = intervalMs(Timer::Tmr3);
+    for (std::int64_t waited = 0; state.busy == 1 && waited <= 2 * kLongestSinkingMs; waited += step) {
+      game.apply({Kind::Advance, step});
     }
   }
 }
@@ -153,7 +155,8 @@ std::vector<std::uint8_t> encodeEvents(const std::vector<Event>& events) {
   std::vector<std::uint8_t> out;
   for (const Event& e : events) {
     switch (e.kind) {
-      case Kind::Load: break;
+      case Kind::Load:
+      case Kind::Dump: break;
       case Kind::Rand:
         out.push_back(kRandom);
         put(out, std::bit_cast<std::uint32_t>(e.number), 4);

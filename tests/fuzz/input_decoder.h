@@ -30,7 +30,7 @@
 #include <vector>
 
 #include "checked_game.h"
-#include "event.h"
+#include "scenario_text.h"
 
 namespace kalvenor::fuzz {
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "breach.h"
 #include "checking_view.h"
@@ -33,18 +34,6 @@ bool anyShown(const Frmsea& game, Control control) {
   return false;
 }
 
-// What the fleet and the grid say about the game, counted once per check.
-struct Tally {
-  std::array<int, kCells> shipAt;  // the ship on the cell, or -1
-  std::array<bool, kShips> sunk{};
-  std::array<int, kShips> slotsHit{};
-  int sunkShips = 0;
-  int shots = 0;      // cells fired at: cyan, red or black
-  int buoyCells = 0;  // cells dark yellow or yellow
-  int shownCells = 0;
-  int enabledCells = 0;
-};
-
 Tally tally(const Frmsea& game, bool fleetPlaced) {
   Tally t;
   t.shipAt.fill(-1);
@@ -65,17 +54,27 @@ Tally tally(const Frmsea& game, bool fleetPlaced) {
   for (int k = 0; k < kCells; ++k) {
     t.shots += shotColour(screen.cellColour[k]);
     t.buoyCells += buoyColour(screen.cellColour[k]);
-    t.shownCells += screen.shown(Control::Picarea, k);
     t.enabledCells += screen.cellEnabled[k];
   }
   return t;
 }
 
-void checkFieldRanges(const Frmsea& g) {
+// The rules on each cell: its colour, its flags, and once a game has begun,
+// its agreement with the fleet.
+void checkCells(const Frmsea& g, const Tally& t, bool started) {
   for (int k = 0; k < kCells; ++k) {
-    require(legendColour(g.screen().cellColour[k]), "a cell has a colour outside the legend");
+    const CellColour c = g.screen().cellColour[k];
+    require(legendColour(c), "a cell has a colour outside the legend");
     require(isFlag(g.occupied[k]) && isFlag(g.shot[k]), "occupied or shot holds more than a flag");
+    if (!started) continue;
+    const int ship = t.shipAt[k];
+    require(g.occupied[k] == (ship >= 0 && !t.sunk[ship]), "occupied is not exactly the cells of the ships afloat");
+    if (ship < 0) require(!hitColour(c), "a cell without a ship is red or black");
+    if (shotColour(c)) require(g.shot[k] == 1, "a cell fired at is not marked as shot");
   }
+}
+
+void checkFieldRanges(const Frmsea& g) {
   require(g.occupied[kCells] == 0 && g.shot[kCells] == 0, "entry 750, which is no cell, was written");
   for (std::int16_t hit : g.cellhit) require(isFlag(hit), "cellhit holds more than a flag");
   for (std::int16_t used : g.buoyused) require(isFlag(used), "buoyused holds more than a flag");
@@ -90,15 +89,8 @@ void checkFieldRanges(const Frmsea& g) {
   for (int image : g.screen().panelImage) require(within(image, -1, kShipImages - 1), "a panel slot shows no picture");
 }
 
-// occupied, cellhit, the colours and the panel agree with the fleet.
+// cellhit and the colours of the fleet's cells agree with the fleet.
 void checkFleet(const Frmsea& g, const Tally& t, bool fleetPlaced) {
-  for (int k = 0; k < kCells; ++k) {
-    const CellColour c = g.screen().cellColour[k];
-    const int ship = t.shipAt[k];
-    require(g.occupied[k] == (ship >= 0 && !t.sunk[ship]), "occupied is not exactly the cells of the ships afloat");
-    if (ship < 0) require(!hitColour(c), "a cell without a ship is red or black");
-    if (shotColour(c)) require(g.shot[k] == 1, "a cell fired at is not marked as shot");
-  }
   if (!fleetPlaced) return;
   for (int j = 0; j < kSlots; ++j) {
     const CellColour c = g.screen().cellColour[g.shipcell[j]];
@@ -229,12 +221,10 @@ void checkPhase(const Moment& m, const Tally& t, bool over) {
   require(over || !allHit || m.timers.enabled(Timer::Tmr4), "every ship is sunk and the game never ends");
 }
 
-}  // namespace
-
-void checkRules(const Moment& m) {
+// Every rule but those on each cell, given the tally of the grid.
+void checkAllButCells(const Moment& m, const Tally& t) {
   const Frmsea& g = m.game;
   checkFieldRanges(g);
-  const Tally t = tally(g, m.started && m.fleetPlaced);
   if (!m.started) {
     require(g.score == 0 && t.shownCells == 0, "the game changed before Start was chosen");
     checkPhase(m, t, false);
@@ -249,6 +239,41 @@ void checkRules(const Moment& m) {
   checkMarker(m);
   checkPhase(m, t, over);
 }
+
+template <typename Array>
+bool sameBytes(const Array& a, const Array& b) {
+  return std::memcmp(a.data(), b.data(), sizeof a) == 0;
+}
+
+}  // namespace
+
+RuleWatch::Grid RuleWatch::gridOf(const Moment& m) {
+  const Frmsea& g = m.game;
+  return {g.screen().cellColour, g.screen().cellEnabled, g.occupied, g.shot, g.shipcell, g.cellhit,
+          m.started, m.fleetPlaced};
+}
+
+bool RuleWatch::unchanged(const Moment& m) const {
+  const Frmsea& g = m.game;
+  return checked_ && grid_.started == m.started && grid_.fleetPlaced == m.fleetPlaced &&
+         sameBytes(grid_.colour, g.screen().cellColour) && sameBytes(grid_.enabled, g.screen().cellEnabled) &&
+         sameBytes(grid_.occupied, g.occupied) && sameBytes(grid_.shot, g.shot) &&
+         sameBytes(grid_.shipcell, g.shipcell) && sameBytes(grid_.cellhit, g.cellhit);
+}
+
+void RuleWatch::check(const Moment& m) {
+  if (!unchanged(m)) {
+    tally_ = tally(m.game, m.started && m.fleetPlaced);
+    checkCells(m.game, tally_, m.started);
+    grid_ = gridOf(m);
+    checked_ = true;
+  }
+  // Which cells show is no part of the grid above: counted afresh.
+  tally_.shownCells = m.game.screen().shownCells();
+  checkAllButCells(m, tally_);
+}
+
+void checkRules(const Moment& moment) { RuleWatch().check(moment); }
 
 void checkFreshGame(const Frmsea& game, const Timers& timers) {
   require(game.busy == 0 && game.buoymode == 0 && game.buoybusy == 0, "Start carries busy or a buoy into the new game");

@@ -4,6 +4,7 @@
 // the window manager or the clock did before. Each check throws Breach
 // naming the rule that broke.
 
+#include <array>
 #include <cstdint>
 
 #include "kalvenor/frmsea.h"
@@ -27,8 +28,50 @@ struct Moment {
   std::int64_t droppedAt;   // when the last buoy was dropped
 };
 
-// Every rule of the state record, the grid, the fleet, the score, the buoy
-// panel, the timers and the menu.
+// What the fleet and the grid say about the game.
+struct Tally {
+  std::array<int, kCells> shipAt;  // the ship on the cell, or -1
+  std::array<bool, kShips> sunk{};
+  std::array<int, kShips> slotsHit{};
+  int sunkShips = 0;
+  int shots = 0;      // cells fired at: cyan, red or black
+  int buoyCells = 0;  // cells dark yellow or yellow
+  int shownCells = 0;
+  int enabledCells = 0;
+};
+
+// Holds a game to every rule of the state record, the grid, the fleet, the
+// score, the buoy panel, the timers and the menu, event after event. The
+// rules on each of the 750 cells depend on the grid's arrays and the fleet
+// alone, and most events (a step of a sinking or of the marker, a buoy's
+// pause) change none of them: while they are as the last check left them,
+// that check's verdict on every cell stands, and the rest is checked again.
+class RuleWatch {
+ public:
+  void check(const Moment& moment);
+
+ private:
+  // Everything the cell by cell rules read.
+  struct Grid {
+    std::array<CellColour, kCells> colour;
+    std::array<bool, kCells> enabled;
+    std::array<std::int16_t, kCells + 1> occupied;
+    std::array<std::int16_t, kCells + 1> shot;
+    std::array<GridIndex, kSlots> shipcell;
+    std::array<std::int16_t, kSlots> cellhit;
+    bool started;
+    bool fleetPlaced;
+  };
+  static Grid gridOf(const Moment& moment);
+  // Whether the moment's grid is the one the last check found sound.
+  bool unchanged(const Moment& moment) const;
+
+  bool checked_ = false;
+  Grid grid_{};
+  Tally tally_{};
+};
+
+// Every rule at one moment, with no earlier check to lean on.
 void checkRules(const Moment& moment);
 
 // What Start leaves, whatever came before it: no sinking, marker or buoy

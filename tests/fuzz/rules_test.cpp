@@ -50,9 +50,11 @@ struct PlacedGame {
     busySince = clock.now();
   }
   Moment moment() const { return {game, clock, clock.now(), true, true, busySince, 0}; }
-  std::string check() const {
-    return breachOf([this] { checkRules(moment()); });
+  // Checked as the fuzzer checks, by one watch that remembers its last grid.
+  std::string check() {
+    return breachOf([this] { watch.check(moment()); });
   }
+  RuleWatch watch;
 };
 
 TEST(Rules, HoldInAGameAsItIsPlayed) {
@@ -64,6 +66,25 @@ TEST(Rules, HoldInAGameAsItIsPlayed) {
   EXPECT_EQ(g.check(), "");
   g.game.cmdbuoyClick(2);
   EXPECT_EQ(g.check(), "");
+}
+
+// The watch skips the cell by cell rules only while the grid is as it last
+// found it sound: a cell changed since, or any other field, is still caught.
+TEST(Rules, AWatchThatFoundTheGridSoundStillCatchesWhatChangesAfter) {
+  PlacedGame g;
+  ASSERT_EQ(g.check(), "");
+  g.game.shot[3] = 2;
+  EXPECT_THAT(g.check(), HasSubstr("occupied or shot holds more than a flag"));
+  g.game.shot[3] = 0;
+  ASSERT_EQ(g.check(), "");
+  g.game.score = static_cast<std::int16_t>(g.game.score + 1);
+  EXPECT_THAT(g.check(), HasSubstr("the score is not"));
+  g.game.score = static_cast<std::int16_t>(g.game.score - 1);
+  ASSERT_EQ(g.check(), "");
+  const int miss = g.game.occupied[0] == 0 ? 0 : 749;
+  g.game.picareaClick(miss);
+  g.game.shot[miss] = 0;
+  EXPECT_THAT(g.check(), HasSubstr("a cell fired at is not marked as shot"));
 }
 
 TEST(Rules, CatchAFleetTheGameHasLostTrackOf) {

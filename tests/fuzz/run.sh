@@ -33,8 +33,13 @@ echo "fuzz: replaying $(ls "$scratch/seeds" | wc -l) corpus scenarios"
 "$fuzzer" "${options[@]}" -runs=0 "$scratch/seeds" 2>"$scratch/replay.log" || { cat "$scratch/replay.log"; exit 1; }
 
 echo "fuzz: fuzzing for $seconds s"
+started=$(date +%s%N)
 "$fuzzer" "${options[@]}" -max_total_time="$seconds" "$scratch/found" "$scratch/seeds" 2>"$scratch/fuzz.log" \
   || { cat "$scratch/fuzz.log"; exit 1; }
+elapsed_ns=$(( $(date +%s%N) - started ))
 grep -E '^#[0-9]+ +DONE|^stat::' "$scratch/fuzz.log" || true
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/fuzz.log")
-echo "fuzz: ${runs:-?} executions in $seconds s, no breach; $(ls "$scratch/found" | wc -l) new inputs found"
+checks=$(sed -n 's/^stat::game_events_checked: *//p' "$scratch/fuzz.log")
+rate() { echo $(( ${1:-0} * 1000000000 / elapsed_ns )); }
+echo "fuzz: ${runs:-?} executions in $(( elapsed_ns / 1000000000 )) s ($(rate "$runs") a second), ${checks:-?} game events checked" \
+  "($(rate "$checks") a second), no breach; $(ls "$scratch/found" | wc -l) new inputs found"

@@ -12,13 +12,13 @@
 
 #include "breach.h"
 #include "checked_game.h"
-#include "event.h"
 #include "input_decoder.h"
+#include "scenario_text.h"
 
 namespace {
 
 int encode() {
-  const std::vector<std::uint8_t> input = kalvenor::fuzz::encodeEvents(kalvenor::fuzz::readScenario(std::cin));
+  const std::vector<std::uint8_t> input = kalvenor::fuzz::encodeEvents(kalvenor::readScenario(std::cin));
   std::cout.write(reinterpret_cast<const char*>(input.data()), static_cast<std::streamsize>(input.size()));
   return 0;
 }
@@ -34,7 +34,7 @@ int decode() {
     std::cerr << "breach: " << breach.what() << '\n';
     status = 1;
   }
-  kalvenor::fuzz::writeScenario(std::cout, game.drawn(), game.events());
+  kalvenor::writeScenario(std::cout, game.scenario());
   return status;
 }
 
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   try {
     if (mode == "encode") return encode();
     if (mode == "decode") return decode();
-  } catch (const kalvenor::fuzz::ScenarioSyntaxError& e) {
+  } catch (const kalvenor::ScenarioError& e) {
     std::cerr << "error: " << e.what() << '\n';
     return 2;
   }

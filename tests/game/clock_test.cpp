@@ -73,5 +73,39 @@ TEST(VirtualClock, ATimerEnabledByAHandlerWaitsAWholeInterval) {
   EXPECT_EQ(r.ticks, (std::vector<Tick>{{1000, Timer::Tmr6}, {1200, Timer::Tmr5}}));
 }
 
+// Every timer with a handler that switches others on and off: the grouped
+// advance must serve the same ticks at the same instants, and each run of
+// Tmr1 must cover exactly the Tmr1 ticks the plain advance serves.
+TEST(VirtualClock, GroupedTmr1RunsServeTheSameTicksAsThePlainAdvance) {
+  const auto drive = [](VirtualClock& clock, Timer t) {
+    if (t == Timer::Tmr4) clock.setEnabled(Timer::Tmr3, !clock.enabled(Timer::Tmr3));
+    if (t == Timer::Tmr6) clock.setEnabled(Timer::Tmr4, !clock.enabled(Timer::Tmr4));
+  };
+  const auto start = [](VirtualClock& clock) {
+    for (Timer t : {Timer::Tmr1, Timer::Tmr4, Timer::Tmr6, Timer::Tmr9}) clock.setEnabled(t, true);
+  };
+  Recorder plain;
+  start(plain.clock);
+  VirtualClock grouped;
+  start(grouped);
+  std::vector<Tick> ticks;
+  for (std::int64_t ms : {0, 1, 3, 7, 10, 999, 4321}) {
+    plain.advance(ms, [&](Timer t) { drive(plain.clock, t); });
+    grouped.advance(
+        ms,
+        [&](Timer t) {
+          ticks.emplace_back(grouped.now(), t);
+          drive(grouped, t);
+        },
+        [&](std::int64_t count) {
+          ASSERT_GT(count, 0);
+          // The run ends at now(); its ticks fall every 2 ms before it.
+          for (std::int64_t n = count - 1; n >= 0; --n) ticks.emplace_back(grouped.now() - 2 * n, Timer::Tmr1);
+        });
+    EXPECT_EQ(grouped.now(), plain.clock.now());
+  }
+  EXPECT_EQ(ticks, plain.ticks);
+}
+
 }  // namespace
 }  // namespace kalvenor::testing

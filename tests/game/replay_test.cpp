@@ -79,6 +79,7 @@ TEST(Replay, ErrorsNameTheirLineAndFollowTheDumpsBeforeThem) {
   } cases[] = {
       {"load\ndump\nfire 3\n", "error: line 3: unknown command: fire\n"},
       {"load\nclick 750\n", "error: line 2: value out of range: 750\n"},
+      {"load\nrand\n", "error: line 2: rand needs at least one number\n"},
       {"load\nclick x\n", "error: line 2: not a whole number: x\n"},
       {"load\nbuoy 5\n", "error: line 2: value out of range: 5\n"},
       {"rand 0.5 1.0\n", "error: line 1: random number out of range: 1.0\n"},

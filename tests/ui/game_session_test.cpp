@@ -30,6 +30,10 @@ class CountingRandom final : public kalvenor::RandomSource {
     ++drawn;
     return numbers_.next();
   }
+  void skip(std::uint64_t n) override {
+    drawn += static_cast<std::int64_t>(n);
+    numbers_.skip(n);
+  }
   std::int64_t drawn = 0;
 
  private:

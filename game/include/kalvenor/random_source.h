@@ -4,7 +4,6 @@
 // take their numbers from: single-precision values 0 <= r < 1.
 
 #include <cstdint>
-#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -14,19 +13,31 @@ class RandomSource {
  public:
   virtual ~RandomSource() = default;
   virtual float next() = 0;
+  // Moves past the next n numbers, leaving the sequence where n calls of
+  // next() would: how hours of Tmr1 ticks are caught up in one step.
+  virtual void skip(std::uint64_t n) = 0;
 };
 
-// The game's own generator: 24 random bits scaled into [0, 1), so every
-// value is exactly representable and never rounds up to 1.
+// The game's own generator. Number i of the sequence is a function of the
+// seed and i alone (SplitMix64's mix of seed + (i + 1) x golden ratio), so a
+// skip of any length is one addition. Its top 24 bits are scaled into
+// [0, 1): every value is exactly representable and never rounds up to 1.
 class UniformRandom final : public RandomSource {
  public:
-  explicit UniformRandom(std::uint32_t seed) : engine_(seed) {}
-  float next() override { return static_cast<float>(engine_() >> 8) * 0x1p-24f; }
-  // Draws and discards n numbers, as n ticks of Tmr1 would.
-  void discard(std::uint64_t n) { engine_.discard(n); }
+  explicit UniformRandom(std::uint64_t seed) : seed_(seed) {}
+  float next() override { return static_cast<float>(bitsAt(index_++) >> 40) * 0x1p-24f; }
+  void skip(std::uint64_t n) override { index_ += n; }
 
  private:
-  std::mt19937 engine_;
+  std::uint64_t bitsAt(std::uint64_t i) const {
+    std::uint64_t z = seed_ + (i + 1) * 0x9E3779B97F4A7C15u;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+  }
+
+  std::uint64_t seed_;
+  std::uint64_t index_ = 0;
 };
 
 // A fixed list of numbers, for tests and scenario replays. Running past its
@@ -46,8 +57,15 @@ class ScriptedRandom final : public RandomSource {
     if (drawn_ >= numbers_.size()) throw Exhausted();
     return numbers_[drawn_++];
   }
+  // Fails as the first draw past the end would, with every number drawn.
+  void skip(std::uint64_t n) override {
+    if (n > numbers_.size() - drawn_) {
+      drawn_ = numbers_.size();
+      throw Exhausted();
+    }
+    drawn_ += n;
+  }
   std::size_t drawn() const { return drawn_; }
-  std::size_t remaining() const { return numbers_.size() - drawn_; }
 
  private:
   std::vector<float> numbers_;
