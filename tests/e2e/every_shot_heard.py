@@ -109,8 +109,11 @@ def faults(clock, shots):
         if shot.onset is None:
             found.append(f"{name}: not heard")
             continue
-        if not -0.01 <= shot.onset - shot.click <= ON_TIME:  # before its click: the clock is wrong
-            found.append(f"{name}: starts {1000 * (shot.onset - shot.click):.0f} ms after its click")
+        delay = shot.onset - shot.click
+        if delay < -0.01:
+            found.append(f"{name}: heard {-1000 * delay:.0f} ms before its click; the recording's clock is off")
+        elif delay > ON_TIME:
+            found.append(f"{name}: starts {1000 * delay:.0f} ms after its click")
         if not shot.taken_over and clock.peak(shot.onset + STILL_HEARD - 0.01, shot.onset + STILL_HEARD + 0.01) < HEARD:
             found.append(f"{name}: silent {STILL_HEARD} s after its start")
         alone_after = all(s.click > shot.click + STOPPED + 0.1 for s in shots[i + 1:])
