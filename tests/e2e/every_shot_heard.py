@@ -20,12 +20,16 @@ from screen import BLACK, BLUE, CYAN, GREY, RED
 from xtest_pointer import Pointer
 
 ON_TIME = 0.05  # from the click to the sound's first loud sample
+# On a machine busy with other work the window or the sound server may not
+# get the processor for a tenth of a second: one shot in 30, or one of a
+# few, may start that late. Every shot must be heard all the same.
+HELD_UP, HELD_UP_SHARE = 0.15, 1 / 30
 STILL_HEARD = 0.5
 STOPPED = 0.85
 ALONE = 1.3  # between shots that do not overlap
 IN_A_RUN = 0.35  # between the shots of a quick run: three within 0.8 s
 SHOTS = 60
-HITS = 8
+HITS = 6
 
 
 class Shot:
@@ -104,6 +108,8 @@ def measure(clock, shots):
 def faults(clock, shots):
     """What went wrong with the shots' sounds, one line each."""
     found = []
+    held_up = [s for s in shots if s.onset is not None and ON_TIME < s.onset - s.click <= HELD_UP]
+    excused = held_up if len(held_up) <= max(1, int(HELD_UP_SHARE * len(shots))) else []
     for i, shot in enumerate(shots):
         name = f"shot {i + 1} ({shot.kind} at cell {shot.cell})"
         if shot.onset is None:
@@ -112,7 +118,7 @@ def faults(clock, shots):
         delay = shot.onset - shot.click
         if delay < -0.01:
             found.append(f"{name}: heard {-1000 * delay:.0f} ms before its click; the recording's clock is off")
-        elif delay > ON_TIME:
+        elif delay > ON_TIME and shot not in excused:
             found.append(f"{name}: starts {1000 * delay:.0f} ms after its click")
         if not shot.taken_over and clock.peak(shot.onset + STILL_HEARD - 0.01, shot.onset + STILL_HEARD + 0.01) < HEARD:
             found.append(f"{name}: silent {STILL_HEARD} s after its start")

@@ -43,7 +43,7 @@ class MonitorClock:
     def __enter__(self):
         self._process = subprocess.Popen(
             ["parec", "--device", self.desk.SINK + ".monitor", "--raw", "--format=s16le", f"--rate={RATE}",
-             "--channels=1", "--latency-msec=10"],
+             "--channels=1", "--latency-msec=20"],
             env=self.desk.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
         self._reader = threading.Thread(target=self._read, daemon=True)
         self._reader.start()
