@@ -163,6 +163,23 @@ class WaveChannelsTest : public QObject {
     QVERIFY(!kalvenor::ui::decodeWave(cut));
   }
 
+  void aWaveThatCannotBePlayedIsReportedAndLeftOut() {
+    QTemporaryDir beside;
+    writeFile(beside.filePath("Kalvenorw1.wav"));  // wins over the embedded one, and is no wave
+    const ServerAddress nowhere("unix:" + nowhere_.filePath("no-server").toUtf8());
+    WaveChannels sound({beside.path()});
+    QCOMPARE(messages.filter("no wave file").size(), 1);
+    QVERIFY(messages.filter("no wave file").at(0).contains("Kalvenorw1.wav is"));
+    QVERIFY(messages.filter("not found").isEmpty());
+    for (Channel channel : {Channel::One, Channel::Two}) {
+      sound.setDeviceType(channel, kalvenor::kWaveDevice);
+      sound.setFileName(channel, channel == Channel::One ? kalvenor::kHitWave : kalvenor::kMissWave);
+      sound.command(channel, SoundCommand::Open);
+    }
+    QVERIFY(!sound.isOpen(Channel::One));
+    QVERIFY(sound.isOpen(Channel::Two));
+  }
+
   void aMissingServerIsReportedOnceAndEveryCommandReturns() {
     const ServerAddress nowhere("unix:" + nowhere_.filePath("no-server").toUtf8());
     WaveChannels sound(embeddedWaves());
