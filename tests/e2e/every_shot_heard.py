@@ -20,10 +20,10 @@ from screen import BLACK, BLUE, CYAN, GREY, RED
 from xtest_pointer import Pointer
 
 ON_TIME = 0.05  # from the click to the sound's first loud sample
-# On a machine busy with other work the window or the sound server may not
-# get the processor for a tenth of a second: one shot in 30, or one of a
-# few, may start that late. Every shot must be heard all the same.
-HELD_UP, HELD_UP_SHARE = 0.15, 1 / 30
+# On a machine busy with other work the window or the sound server may wait
+# a fifth of a second for the processor: one shot in 30, or one of a few,
+# may start that late. Every shot must be heard all the same.
+HELD_UP, HELD_UP_SHARE = 0.25, 1 / 30
 STILL_HEARD = 0.5
 STOPPED = 0.85
 ALONE = 1.3  # between shots that do not overlap
