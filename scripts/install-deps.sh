@@ -7,8 +7,8 @@ set -euo pipefail
 build_pkgs=(
   cmake g++ make ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev
-  libqt6multimedia6 libqt6svg6 qt6-qpa-plugins fonts-liberation2
+  qt6-base-dev libgl-dev libfontconfig-dev libpulse-dev
+  libqt6svg6 qt6-qpa-plugins fonts-liberation2
 )
 test_pkgs=(
   xvfb xauth xdotool x11-utils imagemagick

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound library's entry point. The library holds the wave channels and
-// brings Qt Multimedia with it; the program loads it once its window is shown.
+// brings libpulse with it; the program loads it once its window is shown.
 
 #include <type_traits>
 

@@ -11,7 +11,7 @@ namespace kalvenor::ui {
 
 struct WaveSources;
 
-// Builds the two sound channels on Qt Multimedia; `owner` deletes them.
+// Builds the two sound channels on the sound server; `owner` deletes them.
 using MakeWaveChannels = SoundChannels* (*)(const WaveSources& sources, QObject* owner);
 inline constexpr char kMakeWaveChannels[] = "kalvenorMakeWaveChannels";
 

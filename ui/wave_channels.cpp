@@ -1,50 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wave_channels.h"
 
-#include <QAudioDevice>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
 #include <QStringList>
-#include <QUrl>
 
+#include "pulse_player.h"
 #include "qt_text.h"
 
 namespace kalvenor::ui {
 
-QUrl locateWave(const WaveSources& sources, const QString& fileName) {
+namespace {
+
+std::optional<WaveSample> readWave(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return decodeWave(file.readAll());
+}
+
+}  // namespace
+
+QString locateWave(const WaveSources& sources, const QString& fileName) {
   const QString beside = QDir(sources.overrideDir).filePath(fileName);
-  if (!sources.overrideDir.isEmpty() && QFileInfo(beside).isFile()) return QUrl::fromLocalFile(beside);
+  if (!sources.overrideDir.isEmpty() && QFileInfo(beside).isFile()) return beside;
   const QString embedded = QDir(sources.embeddedDir).filePath(fileName);
-  if (!QFileInfo(embedded).isFile()) return {};
-  return embedded.startsWith(u':') ? QUrl(QStringLiteral("qrc") + embedded) : QUrl::fromLocalFile(embedded);
+  return QFileInfo(embedded).isFile() ? embedded : QString();
 }
 
 WaveChannels::WaveChannels(const WaveSources& sources, QObject* parent) : QObject(parent) {
   waves_[0].fileName = toQString(kHitWave);
   waves_[1].fileName = toQString(kMissWave);
   QStringList missing;
+  QStringList unreadable;
   for (Wave& wave : waves_) {
-    wave.source = locateWave(sources, wave.fileName);
-    if (wave.source.isEmpty()) missing << wave.fileName;
+    const QString path = locateWave(sources, wave.fileName);
+    if (path.isEmpty()) {
+      missing << wave.fileName;
+      continue;
+    }
+    wave.sample = readWave(path);
+    if (!wave.sample) unreadable << wave.fileName;
   }
   if (!missing.isEmpty()) {
     qInfo("Kalvenor: %s not found; the game plays without %s.", qUtf8Printable(missing.join(QStringLiteral(", "))),
           missing.size() == 1 ? "it" : "them");
   }
-  // Without an audio output Qt has said so already; every channel stays silent.
-  if (QMediaDevices::audioOutputs().isEmpty()) return;
-  for (Wave& wave : waves_) {
-    if (wave.source.isEmpty()) continue;
-    wave.effect = new QSoundEffect(this);
-    wave.effect->setSource(wave.source);
+  if (!unreadable.isEmpty()) {
+    qInfo("Kalvenor: %s %s no wave file the game can play; the game plays without %s.",
+          qUtf8Printable(unreadable.join(QStringLiteral(", "))), unreadable.size() == 1 ? "is" : "are",
+          unreadable.size() == 1 ? "it" : "them");
   }
+  if (waves_[0].sample || waves_[1].sample) player_ = std::make_unique<PulsePlayer>();
 }
 
-QSoundEffect* WaveChannels::loadedWave(const QString& fileName) const {
+WaveChannels::~WaveChannels() = default;
+
+const WaveSample* WaveChannels::decodedWave(const QString& fileName) const {
   for (const Wave& wave : waves_) {
-    if (wave.fileName == fileName) return wave.effect;
+    if (wave.fileName == fileName && wave.sample) return &*wave.sample;
   }
   return nullptr;
 }
@@ -55,29 +69,24 @@ void WaveChannels::setFileName(Channel channel, std::string_view file) { state(c
 
 void WaveChannels::command(Channel channel, SoundCommand command) {
   ChannelState& s = state(channel);
+  // A wave is open only when a wave was decoded, and so only with a player.
   switch (command) {
     case SoundCommand::Open:
-      s.open = s.deviceType == toQString(kWaveDevice) ? loadedWave(s.fileName) : nullptr;
+      s.open = s.deviceType == toQString(kWaveDevice) ? decodedWave(s.fileName) : nullptr;
       break;
     case SoundCommand::Play:
-      if (s.open) {
-        s.open->stop();
-        s.open->play();
-      }
+      if (s.open) player_->play(index(channel), *s.open);
       break;
     case SoundCommand::Stop:
-      if (s.open) s.open->stop();
+      if (s.open) player_->stop(index(channel));
       break;
     case SoundCommand::Close:
-      if (s.open) s.open->stop();
+      if (s.open) player_->stop(index(channel));
       s.open = nullptr;
       break;
   }
 }
 
-bool WaveChannels::isPlaying(Channel channel) const {
-  const ChannelState& s = state(channel);
-  return s.open && s.open->isPlaying();
-}
+bool WaveChannels::isPlaying(Channel channel) const { return player_ && player_->busy(index(channel)); }
 
 }  // namespace kalvenor::ui
