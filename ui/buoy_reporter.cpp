@@ -18,6 +18,7 @@ void BuoyReporter::colourChanging(int cell, QColor from, QColor to) {
   const QColor grey = toQColor(CellColour::Grey);
   const QColor buoy = toQColor(CellColour::DarkYellow);
   const QColor flash = toQColor(CellColour::Yellow);
+  if (from == to) return;  // a burst ends by setting the buoy's colour again
   if (from == grey && to == buoy) {  // a drop: one buoy listens at a time
     if (buoyCell_ >= 0) grid_.setCellNote(buoyCell_, {});
     buoyCell_ = cell;

@@ -4,9 +4,12 @@
 // only as bursts of flashes of the buoy's cell; this watches the cell's
 // colours as the window draws them, counts the flashes of a burst, and once
 // the cell has stayed still a while adds the count to the cell's accessible
-// name ("Row 4, column 9, 3 flashes"), which a screen reader speaks. A buoy
-// that hears nothing never flashes: "no flash" comes when its cell turns grey.
-// The note stays until the cell is fired at or the next buoy is dropped.
+// description ("Listening buoy, 3 flashes"), which a screen reader speaks. A
+// buoy that hears nothing never flashes: "no flash" comes when its cell turns
+// grey. The note stays until the cell is fired at or the next buoy is
+// dropped. (A description, not the name: Qt's bridge to AT-SPI passes on a
+// name change only for an accessible with an object of its own, and a cell
+// has none.)
 
 #include <QColor>
 #include <QTimer>

@@ -21,12 +21,13 @@ QAccessibleInterface* SeaCellAccessible::parent() const {
 QString SeaCellAccessible::text(QAccessible::Text t) const {
   if (!grid_) return {};
   switch (t) {
-    case QAccessible::Name: {
+    case QAccessible::Name: return cellName(cell_);
+    case QAccessible::Description: {
+      if (!grid_->cellShown(cell_)) return {};
       const QString& note = grid_->cellNote(cell_);
-      return note.isEmpty() ? cellName(cell_) : cellName(cell_) + QStringLiteral(", ") + note;
+      const QString caption = legendCaption(grid_->cellColour(cell_));
+      return note.isEmpty() ? caption : caption + QStringLiteral(", ") + note;
     }
-    case QAccessible::Description:
-      return grid_->cellShown(cell_) ? legendCaption(grid_->cellColour(cell_)) : QString();
     default: return {};
   }
 }

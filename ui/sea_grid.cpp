@@ -63,7 +63,7 @@ void SeaGrid::setCellColour(int cell, QColor colour) {
 void SeaGrid::setCellNote(int cell, const QString& note) {
   if (!isCell(cell) || cells_[cell].note == note) return;
   cells_[cell].note = note;
-  notifyCell(cell, QAccessible::NameChanged);
+  notifyCell(cell, QAccessible::DescriptionChanged);
 }
 
 void SeaGrid::notifyCell(int cell, QAccessible::Event change) {

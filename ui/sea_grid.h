@@ -28,7 +28,8 @@ class SeaGrid final : public QWidget {
   void setCellShown(int cell, bool shown);
   void setCellEnabled(int cell, bool enabled);
   void setCellColour(int cell, QColor colour);
-  // Words a screen reader adds to the cell's name, such as what a buoy heard.
+  // Words a screen reader adds to the cell's description, such as what a
+  // buoy heard.
   void setCellNote(int cell, const QString& note);
 
   bool cellShown(int cell) const { return cells_[cell].shown; }

@@ -77,6 +77,8 @@ class Reader:
         time.sleep(0.5)  # the game learns that someone listens
 
     def _heard(self, event):
+        """Keeps the event's type and its source's name and description as
+        the reader sees them when the event arrives."""
         source = event.source
         self.events.append((event.type, source.name if source else "", source.description if source else "",
                             time.monotonic()))
