@@ -10,7 +10,7 @@ import shutil
 import subprocess
 import tempfile
 
-from desktop import _die_with_parent, wait_until
+from desktop import _die_with_parent
 from screen import Shot
 
 
@@ -72,12 +72,14 @@ class BigScreen(contextlib.AbstractContextManager):
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True).stdout
 
-    def window(self, title, timeout=30):
-        """The X id, position and size of the shown window with this title."""
-        found = wait_until(lambda: self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split(), timeout,
-                           f"the window {title!r}")
-        values = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell", found[0]).split())
-        return found[0], int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+    def windows(self, title):
+        """The X id, position and size of each shown window with this title."""
+        found = []
+        for window in self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split():
+            values = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+            if {"X", "Y", "WIDTH", "HEIGHT"} <= values.keys():
+                found.append((window, int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])))
+        return found
 
     def shot(self, save_as=None):
         ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,

@@ -8,7 +8,7 @@ of the game, Stop playing and Exit. Usage: play_by_keys.py PROGRAM ARTIFACTS_DIR
 import time
 
 from desktop import Desktop, audible_seconds, wait_until
-from game_window import ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, Game, expect, over, run
+from game_window import COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, Game, expect, over, run
 from keyboard import Keys
 from screen import BLACK, BLUE, DARK_YELLOW, GREY, YELLOW
 
@@ -39,10 +39,11 @@ def play(program, artifacts):
         time.sleep(0.3)
         expect(not buoy_button_shown(game.look(), 1), "key 2 showed or pressed a hidden button")
 
-        with desk.recording("row-1-with-sound") as wav:
-            keys.fire_at_row(1)
-            time.sleep(0.9)
-        expect(audible_seconds(wav) > 0.05, "the shots of row 1 are not heard")
+        with desk.recording("a-shot-with-sound") as wav:
+            keys.fire([COLUMNS])  # one shot, heard whole: a hit or a miss
+            time.sleep(1.5)
+        expect(audible_seconds(wav) > 0.05, "a shot with Sound on is not heard")
+        keys.fire_at_row(1)
         keys.menu("Sound", IN_GAME)
         with desk.recording("row-2-without-sound") as wav:
             keys.fire_at_row(2)
@@ -58,7 +59,8 @@ def play(program, artifacts):
 
         keys.menu("Stop playing", GAME_OVER)
         time.sleep(0.3)
-        expect(game.look("title.png").at(*TITLE[:2]) != BLUE and game.cell(0) == BLUE, "Stop playing did not show the title")
+        expect(game.look("title.png").at(*TITLE[:2]) != BLUE and game.cell(0) == BLUE,
+               "Stop playing did not show the title")
         keys.menu("Exit", ("Start", "Sound", "Exit"), window_stays=False)
         status = kalvenor.wait(timeout=10)
         expect(status == 0, f"Exit ended the program with status {status}")

@@ -119,8 +119,8 @@ def play(program, artifacts):
         miss = next(k for k, colour in enumerate(colours) if colour == CYAN)
         # A sinking shot turns its cell red and black at once: a reader that
         # fetches the description as the first event arrives hears black twice.
-        hit = next(k for k, colour in enumerate(colours)
-                   if colour in (RED, BLACK) and "Hit without sinking ship" in heard(reader, DESCRIBED, cell_name(k))),
+        hit = next((k for k, colour in enumerate(colours)
+                    if colour in (RED, BLACK) and "Hit without sinking ship" in heard(reader, DESCRIBED, cell_name(k))),
                    None)
         expect(hit is not None, "no hit was heard as \"Hit without sinking ship\"")
         sunk = next(k for k, colour in enumerate(colours) if colour == BLACK)

@@ -42,10 +42,29 @@ def distance(a, b):
 class Window:
     """The game's window at one factor, in logical (1x) coordinates."""
 
-    def __init__(self, screen, factor):
+    def __init__(self, screen, factor, geometry):
         self.screen, self.factor = screen, factor
-        self.id, x, y, self.width, height = screen.window("Kalvenor")
-        self.left, self.top = x, y + height - round(CLIENT_HEIGHT * factor)
+        self.id, self.left, self.y, self.width, self.height = geometry
+        self.top = None
+
+    def find_client_area(self):
+        """The client area starts at the first blue row under the menu bar,
+        whose height in pixels the factor's rounding decides."""
+        column = self.shot.pixels(self.left + 2, self.y, 1, self.height)
+        self.top = self.y + next((row for row, rgb in enumerate(column) if rgb == BLUE), self.height)
+        return self
+
+    @classmethod
+    def shown(cls, screen, factor):
+        """The window once it has its size and shows the title picture."""
+        for geometry in screen.windows("Kalvenor"):
+            window = cls(screen, factor, geometry)
+            if abs(window.width - CLIENT_WIDTH * factor) > 1:
+                continue
+            window.look().find_client_area()
+            if window.height - (window.top - window.y) >= CLIENT_HEIGHT * factor - 1 and window.at(*TITLE[:2]) != BLUE:
+                return window
+        return None
 
     def look(self, save_as=None):
         self.shot = self.screen.shot(save_as)
@@ -86,9 +105,8 @@ def run_at(screen, program, factor):
     game = screen.start([program], {"QT_SCALE_FACTOR": str(factor)})
     try:
         # The window may be mapped before it takes its size.
-        window = wait_until(lambda: (w := Window(screen, factor)).look().at(*TITLE[:2]) != BLUE and w, 30,
-                            "the title picture")
-        expect(abs(window.width - CLIENT_WIDTH * factor) <= 1, f"x{factor}: window {window.width} pixels wide")
+        window = wait_until(lambda: Window.shown(screen, factor), 60,
+                            f"the window {CLIENT_WIDTH * factor} pixels wide, with its title")
         time.sleep(0.3)
         window.look(f"title-x{factor}.png")
         title = window.compare_picture("title", TITLE)
