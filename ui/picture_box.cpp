@@ -11,6 +11,7 @@ PictureBox::PictureBox(QColor background, QWidget* parent) : QWidget(parent), ba
 
 void PictureBox::setPicture(const QPixmap& picture) {
   picture_ = picture;
+  resampled_ = QPixmap();
   update();
 }
 
@@ -26,7 +27,18 @@ void PictureBox::paintEvent(QPaintEvent*) {
   painter.fillRect(inside, background_);
   // A picture larger than the box is cut off at the right and bottom, as the
   // box clips its contents.
-  if (!picture_.isNull()) painter.drawPixmap(inside.topLeft(), picture_);
+  if (!picture_.isNull()) painter.drawPixmap(inside.topLeft(), pictureForScreen());
+}
+
+const QPixmap& PictureBox::pictureForScreen() {
+  const qreal factor = devicePixelRatioF();
+  if (qFuzzyCompare(picture_.devicePixelRatio(), factor)) return picture_;
+  if (resampled_.isNull() || !qFuzzyCompare(resampled_.devicePixelRatio(), factor)) {
+    const QSize screenPixels = (picture_.deviceIndependentSize() * factor).toSize();
+    resampled_ = picture_.scaled(screenPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    resampled_.setDevicePixelRatio(factor);
+  }
+  return resampled_;
 }
 
 }  // namespace kalvenor::ui

@@ -3,6 +3,10 @@
 // A rectangle of one colour with an optional picture at its top-left corner
 // and an optional one-pixel frame: the window's picture boxes, the legend
 // swatches, the legend frame's lines and the hit-marker bars.
+//
+// On a screen scaled by a factor other than the picture's own, the picture is
+// drawn from a copy resampled smoothly to the screen's pixels, once per
+// picture and factor, rather than stretched pixel by pixel as it is painted.
 
 #include <QColor>
 #include <QPixmap>
@@ -25,8 +29,11 @@ class PictureBox final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  const QPixmap& pictureForScreen();
+
   QColor background_;
   QPixmap picture_;
+  QPixmap resampled_;  // picture_ at the screen's factor, when that differs
   std::optional<QColor> frame_;
 };
 

@@ -112,8 +112,8 @@ void SeaForm::buildBuoyPanel() {
                toQColor(design::kPressedYellow).name());
   for (int k = 0; k < controlCount(Control::Cmdbuoy); ++k) {
     auto* button = new QPushButton(toQString(design::kBuoyButtonCaptions[k]), this);
-    // The mouse alone buys a buoy: a hidden button must not keep the focus.
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the shown buttons; a click leaves the focus on the grid.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setStyleSheet(buttonStyle);
     connect(button, &QPushButton::clicked, this, [this, k] { emit buoyClicked(k); });
     addElement(Control::Cmdbuoy, button, toPixels(design::buoyButton(k)));
@@ -150,6 +150,11 @@ PictureBox* SeaForm::panelSlot(int slot) const {
 }
 
 PictureBox* SeaForm::title() const { return static_cast<PictureBox*>(element(Control::Pic1, 0)); }
+
+void SeaForm::pressBuoyButton(int index) {
+  auto* button = static_cast<QPushButton*>(element(Control::Cmdbuoy, index));
+  if (button && button->isVisible() && button->isEnabled()) button->click();
+}
 
 QLabel* SeaForm::captionLabel(Control control) const {
   const bool captioned = control == Control::Lbllbuoy || control == Control::Lblscore2;

@@ -35,6 +35,9 @@ class SeaForm final : public QWidget {
   PictureBox* title() const;
   // The labels whose caption the game writes: Lbllbuoy(0) and Lblscore2.
   QLabel* captionLabel(Control control) const;
+  // A key's press of buoy button `index`: a click on it, if a click could
+  // reach it now (shown and enabled), else nothing.
+  void pressBuoyButton(int index);
 
  signals:
   void buoyClicked(int index);

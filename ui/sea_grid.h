@@ -3,7 +3,13 @@
 // The sea grid `Picarea`: 750 cells drawn by one widget. Each cell is a
 // 17-pixel square with a dark border, one every 16 pixels, so neighbours share
 // their border pixels and the cell with the higher index lies on top.
+//
+// The keyboard works the grid through a cursor cell: the arrows, Home, End,
+// Page Up and Page Down move it, Space and Return fire at it exactly as a
+// click on it would, and a frame marks it while the keys are in use. A screen
+// reader sees the grid as a table of cells (sea_grid_accessible.h).
 
+#include <QAccessible>
 #include <QColor>
 #include <QWidget>
 
@@ -22,10 +28,20 @@ class SeaGrid final : public QWidget {
   void setCellShown(int cell, bool shown);
   void setCellEnabled(int cell, bool enabled);
   void setCellColour(int cell, QColor colour);
+  // Words a screen reader adds to the cell's description, such as what a
+  // buoy heard.
+  void setCellNote(int cell, const QString& note);
 
   bool cellShown(int cell) const { return cells_[cell].shown; }
   bool cellEnabled(int cell) const { return cells_[cell].enabled; }
   QColor cellColour(int cell) const { return cells_[cell].colour; }
+  const QString& cellNote(int cell) const { return cells_[cell].note; }
+
+  int cursorCell() const { return cursor_; }
+  // The frame shows while the keyboard is in use, until the mouse is.
+  bool cursorFrameShown() const { return keyboardInUse_ && hasFocus(); }
+  // Magenta: no cell colour, nor the marker's yellow or the sea's blue.
+  static QColor cursorColour() { return QColor(255, 0, 255); }
 
   // The cell's square in the grid's own coordinates.
   static QRect cellRect(int cell);
@@ -40,18 +56,31 @@ class SeaGrid final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   struct Cell {
     QColor colour;
     bool shown = false;
     bool enabled = true;
+    QString note;
   };
   static bool isCell(int cell) { return cell >= 0 && cell < kCells; }
+  bool clickable(int cell) const { return cells_[cell].shown && cells_[cell].enabled; }
   int clickableCellAt(QPoint point) const;
+  // Where a movement key takes the cursor, or -1 for any other key.
+  int cursorTarget(int key) const;
+  void moveCursor(int cell);
+  void setKeyboardInUse(bool inUse);
+  // Tells a screen reader about a change of one cell.
+  void notifyCell(int cell, QAccessible::Event change);
 
   std::array<Cell, kCells> cells_;
   int pressedCell_ = -1;
+  int cursor_ = 0;
+  bool keyboardInUse_ = false;
 };
 
 }  // namespace kalvenor::ui

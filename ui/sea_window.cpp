@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sea_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "accessible_names.h"
 #include "kalvenor/fleet.h"
 #include "pictures.h"
 #include "picture_box.h"
@@ -15,10 +18,14 @@
 #include "screen_units.h"
 #include "sea_form.h"
 #include "sea_grid.h"
+#include "sea_grid_accessible.h"
 
 namespace kalvenor::ui {
 
-SeaWindow::SeaWindow(QWidget* parent) : QMainWindow(parent), form_(new SeaForm(this)) {
+SeaWindow::SeaWindow(QWidget* parent)
+    : QMainWindow(parent), form_(new SeaForm(this)), buoyReporter_(form_->grid()) {
+  // Qt keeps one copy of each factory however often it is installed.
+  QAccessible::installFactory(&SeaGridAccessible::factory);
   setWindowTitle(QStringLiteral("Kalvenor"));
   setCentralWidget(form_);
   buildMenu();
@@ -36,7 +43,8 @@ void SeaWindow::setPictures(const Pictures& pictures) {
 }
 
 void SeaWindow::buildMenu() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  // Alt+F opens it; the underline under the F shows while Alt is held.
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));;
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, QStringLiteral("Start")},
       {MenuItem::Mnusound, QStringLiteral("Sound")},
@@ -67,13 +75,20 @@ void SeaWindow::setShown(Control control, int index, bool shown) {
   }
 }
 
-void SeaWindow::setCellColour(int cell, CellColour colour) { form_->grid().setCellColour(cell, toQColor(colour)); }
+void SeaWindow::setCellColour(int cell, CellColour colour) {
+  SeaGrid& grid = form_->grid();
+  if (cell < 0 || cell >= kCells) return;
+  buoyReporter_.colourChanging(cell, grid.cellColour(cell), toQColor(colour));
+  grid.setCellColour(cell, toQColor(colour));
+}
 
 void SeaWindow::setCellEnabled(int cell, bool enabled) { form_->grid().setCellEnabled(cell, enabled); }
 
 void SeaWindow::setPanelImage(int slot, int image) {
   PictureBox* panel = form_->panelSlot(slot);
-  if (pictures_ && panel && image >= 0 && image < kShipImages) panel->setPicture(pictures_->ship(image));
+  if (!panel || image < 0 || image >= kShipImages) return;
+  if (pictures_) panel->setPicture(pictures_->ship(image));
+  panel->setAccessibleName(panelSlotName(slot, image));
 }
 
 void SeaWindow::setCaption(Control control, std::string_view caption) {
@@ -97,6 +112,15 @@ void SeaWindow::setMenuChecked(MenuItem item, bool checked) {
 }
 
 void SeaWindow::endProgram() { emit programEndRequested(); }
+
+void SeaWindow::keyPressEvent(QKeyEvent* event) {
+  const int button = event->key() - Qt::Key_1;
+  if (button >= 0 && button < controlCount(Control::Cmdbuoy) && !event->isAutoRepeat()) {
+    form_->pressBuoyButton(button);
+  } else {
+    QMainWindow::keyPressEvent(event);
+  }
+}
 
 void SeaWindow::closeEvent(QCloseEvent* event) {
   emit closing();

@@ -3,11 +3,14 @@
 // The game window Frmsea as the player sees it: the "File" menu over the sea
 // form. It shows what the game logic tells it through View and reports the
 // player's commands and clicks as signals; it keeps no game state of its own.
+// Keys take the same roads as clicks: Alt+F opens the menu, the grid has its
+// cursor (sea_grid.h), and 1 to 5 press the buoy buttons "-10" to "-50".
 
 #include <QMainWindow>
 
 #include <array>
 
+#include "buoy_reporter.h"
 #include "kalvenor/view.h"
 
 class QAction;
@@ -50,12 +53,14 @@ class SeaWindow final : public QMainWindow, public View {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildMenu();
 
   const Pictures* pictures_ = nullptr;
   SeaForm* form_;
+  BuoyReporter buoyReporter_;
   std::array<QAction*, 4> menu_{};
 };
 

@@ -50,7 +50,7 @@ class WindowLayoutTest : public QObject {
   void menuOffersFileWithItsFourCommands() {
     const QList<QAction*> menus = window_->menuBar()->actions();
     QCOMPARE(menus.size(), 1);
-    QCOMPARE(menus.at(0)->text(), QStringLiteral("File"));
+    QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));  // "File", opened with Alt+F
     QStringList captions;
     for (const QAction* item : menus.at(0)->menu()->actions()) captions << item->text();
     QCOMPARE(captions, (QStringList{"Start", "Sound", "Stop playing", "Exit"}));

@@ -1,0 +1,66 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The game played with the keys alone: the File menu through Alt+F, the
+grid through its cursor, the buoy buttons through 1 to 5. The cursor's
+place is kept here, as the player keeps it in mind."""
+
+import time
+
+from desktop import wait_until
+from game_window import COLUMNS, SINKING_SECONDS, over
+from screen import BLUE, GREY
+
+MENU_ITEMS = ("Start", "Sound", "Stop playing", "Exit")
+
+
+class Keys:
+    def __init__(self, game):
+        self.game = game
+        self.cursor = 0
+        # A desktop gives the new window the keyboard, as a window manager would.
+        game.desk.xdotool("windowfocus", "--sync", game.desk.window_id("Kalvenor"))
+
+    def press(self, *keys, delay=4):
+        if keys:
+            self.game.desk.xdotool("key", "--delay", delay, *keys)
+
+    def menu(self, item, enabled, window_stays=True):
+        """Alt+F opens "File" on its first enabled item; Down goes on to the
+        next enabled one. `enabled` names the enabled items."""
+        self.press("alt+f")
+        wait_until(lambda: self.game.look().at(30, 5) != BLUE, self.game.timeout, "the File menu to open")
+        shown = [name for name in MENU_ITEMS if name in enabled]
+        self.press(*["Down"] * shown.index(item), "Return", delay=40)
+        if window_stays:
+            wait_until(lambda: self.game.look().at(30, 5) == BLUE, self.game.timeout, "the File menu to close")
+
+    def moves_to(self, cell):
+        """The keys that take the cursor to the cell: along the row, from
+        its start when that is behind, then up or down."""
+        row, column = divmod(cell, COLUMNS)
+        now_row, now_column = divmod(self.cursor, COLUMNS)
+        keys = ["Right"] * (column - now_column) if column >= now_column else ["Home"] + ["Right"] * column
+        keys += ["Down"] * (row - now_row) if row >= now_row else ["Up"] * (now_row - row)
+        self.cursor = cell
+        return keys
+
+    def fire(self, cells):
+        keys = []
+        for cell in cells:
+            keys += self.moves_to(cell) + ["space"]
+        self.press(*keys)
+
+    def fire_at_row(self, row):
+        """Space at every grey cell of the row, again after a sinking held
+        the grid, until none is left or the game is over."""
+        cells = range(row * COLUMNS, (row + 1) * COLUMNS)
+        for _ in range(8):
+            self.game.look()
+            todo = [k for k in cells if self.game.cell(k) == GREY]
+            if not todo or over(self.game):
+                return
+            self.fire(todo)
+            time.sleep(0.2)
+            self.game.look()
+            if any(self.game.cell(k) == GREY for k in todo):
+                time.sleep(SINKING_SECONDS)
+        raise AssertionError(f"row {row} kept ignoring Space")

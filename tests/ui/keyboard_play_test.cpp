@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keys take the roads of clicks: the cursor moves without the game knowing,
+// Space fires only where a click could, the number keys press only a shown,
+// enabled buoy button, and whatever reaches the game first runs the Tmr1
+// ticks owed.
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <chrono>
+
+#include "game_session.h"
+#include "kalvenor/controls.h"
+#include "sea_form.h"
+#include "sea_grid.h"
+
+using kalvenor::Control;
+using kalvenor::MenuItem;
+using kalvenor::ui::GameSession;
+using kalvenor::ui::SeaGrid;
+using std::chrono::milliseconds;
+
+namespace {
+
+class CountingRandom final : public kalvenor::RandomSource {
+ public:
+  float next() override {
+    ++drawn;
+    return numbers_.next();
+  }
+  std::int64_t drawn = 0;
+
+ private:
+  kalvenor::UniformRandom numbers_{7};
+};
+
+}  // namespace
+
+class KeyboardPlayTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    now_ = {};
+    session_ = std::make_unique<GameSession>(random_, sound_, [this] { return now_; });
+    session_->open();
+    QVERIFY(QTest::qWaitForWindowExposed(&session_->window()));
+    grid().setFocus();
+  }
+  void cleanup() { session_.reset(); }
+
+  void cursorMovesOneCellAndStopsAtTheEdges() {
+    QCOMPARE(grid().cursorCell(), 0);
+    press(Qt::Key_Left);
+    press(Qt::Key_Up);
+    QCOMPARE(grid().cursorCell(), 0);
+    press(Qt::Key_Right);
+    press(Qt::Key_Down);
+    QCOMPARE(grid().cursorCell(), 31);
+    press(Qt::Key_End);
+    QCOMPARE(grid().cursorCell(), 59);
+    press(Qt::Key_Right);
+    QCOMPARE(grid().cursorCell(), 59);
+    press(Qt::Key_PageDown);
+    QCOMPARE(grid().cursorCell(), 749);
+    press(Qt::Key_Down);
+    QCOMPARE(grid().cursorCell(), 749);
+    press(Qt::Key_Home);
+    QCOMPARE(grid().cursorCell(), 720);
+    press(Qt::Key_PageUp);
+    QCOMPARE(grid().cursorCell(), 0);
+    QVERIFY(grid().cursorFrameShown());
+    QTest::mousePress(&grid(), Qt::RightButton, {}, {5, 5});
+    QVERIFY(!grid().cursorFrameShown());
+  }
+
+  void keysReachNothingWhereAClickCouldNot() {
+    now_ = milliseconds(1000);
+    press(Qt::Key_Right);  // moving reaches no game: no ticks are run for it
+    press(Qt::Key_Space);  // the title screen: no cell is shown
+    press(Qt::Key_1);      // nor a buoy button
+    QCOMPARE(random_.drawn, 0);
+    QCOMPARE(session_->game().shot[1], 0);
+  }
+
+  void spaceFiresAtTheCursorAfterTheOwedTicks() {
+    startAGame();
+    const std::int64_t before = random_.drawn;
+    now_ += milliseconds(100);
+    press(Qt::Key_Down);
+    press(Qt::Key_Right);
+    QCOMPARE(random_.drawn, before);
+    press(Qt::Key_Space);
+    QCOMPARE(random_.drawn, before + 50);
+    QCOMPARE(session_->game().shot[31], 1);
+    QCOMPARE(session_->game().score, 999);
+
+    grid().setCellEnabled(32, false);  // as at the end of a game
+    press(Qt::Key_Right);
+    press(Qt::Key_Return);
+    QCOMPARE(session_->game().shot[32], 0);
+    grid().setCellShown(33, false);
+    press(Qt::Key_Right);
+    press(Qt::Key_Enter);
+    QCOMPARE(session_->game().shot[33], 0);
+    QCOMPARE(random_.drawn, before + 50);
+  }
+
+  void numberKeysPressOnlyAShownEnabledButton() {
+    startAGame();
+    buoyButton(0).setEnabled(false);
+    press(Qt::Key_1);
+    QCOMPARE(session_->game().buoyused[0], 0);
+    const std::int64_t before = random_.drawn;
+    now_ += milliseconds(20);
+    press(Qt::Key_3);
+    QCOMPARE(random_.drawn, before + 10);
+    QCOMPARE(session_->game().buoyused[2], 1);
+    QCOMPARE(session_->game().score, 970);
+    press(Qt::Key_5);  // every button is hidden while the buoy is pending
+    QCOMPARE(session_->game().buoyused[4], 0);
+    QCOMPARE(session_->game().score, 970);
+    press(Qt::Key_Space);  // drops the pending buoy at the cursor
+    QCOMPARE(session_->game().buoybusy, 1);
+    QCOMPARE(session_->game().buoycell, 0);
+  }
+
+  void tabGoesBetweenTheGridAndTheShownButtons() {
+    QTest::keyClick(&session_->window(), Qt::Key_Tab);
+    QVERIFY(grid().hasFocus());  // the buttons are hidden on the title screen
+    startAGame();
+    QTest::keyClick(&session_->window(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &buoyButton(0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &buoyButton(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // buys: the buttons hide
+    QCOMPARE(session_->game().buoyused[1], 1);
+    QVERIFY(grid().hasFocus());
+  }
+
+ private:
+  SeaGrid& grid() { return session_->window().form().grid(); }
+  QPushButton& buoyButton(int k) {
+    return *static_cast<QPushButton*>(session_->window().form().element(Control::Cmdbuoy, k));
+  }
+  void press(Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &session_->window(), key);
+  }
+  void startAGame() {
+    session_->window().menuAction(MenuItem::Mnustart).trigger();
+    now_ += milliseconds(500);
+    QTRY_VERIFY_WITH_TIMEOUT(grid().cellShown(0), 10000);
+    grid().setFocus();
+  }
+
+  CountingRandom random_;
+  kalvenor::NullSound sound_;
+  std::unique_ptr<GameSession> session_;
+  std::chrono::nanoseconds now_{};
+};
+
+QTEST_MAIN(KeyboardPlayTest)
+#include "keyboard_play_test.moc"

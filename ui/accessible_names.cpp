@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessible_names.h"
+
+#include <algorithm>
+
+#include "design_layout.h"
+#include "kalvenor/fleet.h"
+#include "qt_text.h"
+#include "screen_units.h"
+
+namespace kalvenor::ui {
+
+QString cellName(int cell) {
+  return QStringLiteral("Row %1, column %2").arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+}
+
+QString legendCaption(QColor colour) {
+  const auto entry = std::find_if(design::kLegend.begin(), design::kLegend.end(),
+                                  [colour](const design::LegendEntry& e) { return toQColor(e.colour) == colour; });
+  return entry == design::kLegend.end() ? QString() : toQString(entry->caption);
+}
+
+QString panelSlotName(int slot, int image) {
+  const ShipClassInfo& shipClass = classOf(slot);
+  const QString name =
+      QStringLiteral("Class %1 ship, ").arg(QChar(u'A' + static_cast<int>(kFleet[slot].shipClass)));
+  const int step = image - shipClass.intactImage;
+  if (image == kLifeRingImage) return name + QStringLiteral("sunk");
+  if (step <= 0) return name + QStringLiteral("intact");
+  if (step == 1) return name + QStringLiteral("hit once");
+  if (step < shipClass.cells) return name + QStringLiteral("hit %1 times").arg(step);
+  return name + QStringLiteral("sinking");
+}
+
+QString buoyReport(int flashes) {
+  if (flashes == 0) return QStringLiteral("no flash");
+  return flashes == 1 ? QStringLiteral("1 flash") : QStringLiteral("%1 flashes").arg(flashes);
+}
+
+}  // namespace kalvenor::ui
