@@ -9,6 +9,7 @@
 
 #include <chrono>
 
+#include "counting_random.h"
 #include "game_session.h"
 #include "kalvenor/virtual_clock.h"
 #include "sea_form.h"
@@ -16,6 +17,7 @@
 
 using kalvenor::MenuItem;
 using kalvenor::Timer;
+using kalvenor::test::CountingRandom;
 using kalvenor::ui::GameSession;
 using kalvenor::ui::SeaGrid;
 using std::chrono::milliseconds;
@@ -23,22 +25,6 @@ using std::chrono::milliseconds;
 namespace {
 
 constexpr std::uint32_t kSeed = 2024;
-
-class CountingRandom final : public kalvenor::RandomSource {
- public:
-  float next() override {
-    ++drawn;
-    return numbers_.next();
-  }
-  void skip(std::uint64_t n) override {
-    drawn += static_cast<std::int64_t>(n);
-    numbers_.skip(n);
-  }
-  std::int64_t drawn = 0;
-
- private:
-  kalvenor::UniformRandom numbers_{kSeed};
-};
 
 // Keeps the region of every paint event a widget gets.
 class PaintLog final : public QObject {
@@ -66,7 +52,7 @@ class GameSessionTest : public QObject {
   void init() { now_ = {}; }
 
   void everyEventFirstRunsTheTicksOwed() {
-    CountingRandom random;
+    CountingRandom random(kSeed);
     kalvenor::NullSound sound;
     GameSession session(random, sound, clock());
     session.open();
@@ -87,7 +73,7 @@ class GameSessionTest : public QObject {
   // The fleet is the one the virtual clock places: Start at 3000 ms after the
   // window opened, the placement tick at 3500 ms after 1750 ticks of Tmr1.
   void placementFindsTheSequenceWhereTicksWouldHaveLeftIt() {
-    CountingRandom random;
+    CountingRandom random(kSeed);
     kalvenor::NullSound sound;
     GameSession session(random, sound, clock());
     session.open();
@@ -117,7 +103,7 @@ class GameSessionTest : public QObject {
   }
   void aShotRepaintsOnlyTheCellItChanges() {
     QFETCH(bool, hit);
-    CountingRandom random;
+    CountingRandom random(kSeed);
     kalvenor::NullSound sound;
     GameSession session(random, sound, clock());
     session.open();

@@ -10,6 +10,7 @@
 
 #include <chrono>
 
+#include "counting_random.h"
 #include "game_session.h"
 #include "kalvenor/controls.h"
 #include "sea_form.h"
@@ -17,23 +18,12 @@
 
 using kalvenor::Control;
 using kalvenor::MenuItem;
+using kalvenor::test::CountingRandom;
 using kalvenor::ui::GameSession;
 using kalvenor::ui::SeaGrid;
 using std::chrono::milliseconds;
 
 namespace {
-
-class CountingRandom final : public kalvenor::RandomSource {
- public:
-  float next() override {
-    ++drawn;
-    return numbers_.next();
-  }
-  std::int64_t drawn = 0;
-
- private:
-  kalvenor::UniformRandom numbers_{7};
-};
 
 }  // namespace
 
@@ -155,7 +145,7 @@ class KeyboardPlayTest : public QObject {
     grid().setFocus();
   }
 
-  CountingRandom random_;
+  CountingRandom random_{7};
   kalvenor::NullSound sound_;
   std::unique_ptr<GameSession> session_;
   std::chrono::nanoseconds now_{};
