@@ -31,9 +31,11 @@ check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L 'unit|ui|assets'
 
 # Everything but the soak: the sanitizer build's tests and a short fuzz run,
-# then every test of the build, the end-to-end ones side by side.
+# then every test of the build, the end-to-end ones side by side: they mostly
+# wait for the window and the audio server, so one more than the cores.
+TEST_JOBS ?= $(shell echo $$(( $(JOBS) + 1 )))
 test: build test-asan
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE soak
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE soak
 
 # The long forms: a 20,000-click storm, 1,000 Start / Stop playing cycles and
 # a ten-minute fuzz run.
