@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include "icon_sizes.h"
 #include "pictures.h"
 
 namespace {
@@ -22,7 +23,7 @@ TEST(PicturesLoader, FindsEveryPicture) {
   const kalvenor::ui::Pictures pictures;
   EXPECT_TRUE(pictures.complete());
   const QList<QSize> iconSizes = pictures.icon().availableSizes();
-  for (int pixels : {16, 32, 48, 64, 128, 256}) EXPECT_TRUE(iconSizes.contains(QSize(pixels, pixels))) << pixels;
+  for (int pixels : kalvenor::kIconSizes) EXPECT_TRUE(iconSizes.contains(QSize(pixels, pixels))) << pixels;
 }
 
 TEST(PicturesLoader, PicturesKeepTheirSizeOnScreenAtThisScreensDensity) {
