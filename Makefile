@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The commands a newcomer needs: `make run`, `make check` after every change,
-# `make test` before a push (what CI runs), `make soak` now and then.
+# `make test` before a push (what CI runs), `make soak` now and then, and
+# `make deb` for the Debian package.
 BUILD      ?= build
 # The fuzzer's clang build under ASan and UBSan (tests/fuzz/run.sh), where the
 # game logic's unit tests run once more.
@@ -8,12 +9,21 @@ ASAN_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
 
-.PHONY: all deps build run check test test-asan test-fuzz soak assets bench fuzz clean
+.PHONY: all deps test-deps package-deps build run check test test-asan test-fuzz \
+        test-clean-root soak deb assets bench fuzz clean
 
 all: build
 
+# What building and running need; the test tools and the packaging tools
+# come with the targets that use them.
 deps:
+	scripts/install-deps.sh build
+
+test-deps:
 	scripts/install-deps.sh build test
+
+package-deps:
+	scripts/install-deps.sh build package
 
 build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -31,15 +41,17 @@ check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L 'unit|ui|assets'
 
 # Everything but the soak: the sanitizer build's tests and a short fuzz run,
-# then every test of the build, the end-to-end ones side by side: they mostly
-# wait for the window and the audio server, so one more than the cores.
+# every test of the build, the end-to-end ones side by side (they mostly wait
+# for the window and the audio server, so one more than the cores), then the
+# package installed on a clean root.
 TEST_JOBS ?= $(shell echo $$(( $(JOBS) + 1 )))
-test: build test-asan
+test: test-deps build test-asan
 	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE soak
+	$(MAKE) test-clean-root
 
 # The long forms: a 20,000-click storm, 1,000 Start / Stop playing cycles and
 # a ten-minute fuzz run.
-soak: build
+soak: test-deps build
 	ctest --test-dir $(BUILD) --output-on-failure -L soak
 	tests/fuzz/run.sh 600
 
@@ -50,7 +62,7 @@ bench: build
 
 # Coverage-guided fuzzing of the game logic for FUZZ_SECONDS (default 600).
 FUZZ_SECONDS ?= 600
-fuzz: deps
+fuzz: test-deps
 	tests/fuzz/run.sh $(FUZZ_SECONDS)
 
 # The game logic and its unit tests once more under ASan and UBSan, in the
@@ -61,8 +73,24 @@ test-asan: test-fuzz
 
 # Replays the fuzzing corpus, then a short bounded fuzz run.
 TEST_FUZZ_SECONDS ?= 60
-test-fuzz: deps
+test-fuzz: test-deps
 	FUZZ_BUILD=$(abspath $(ASAN_BUILD)) tests/fuzz/run.sh $(TEST_FUZZ_SECONDS)
 
+# The Debian package, built from a clean export of the committed tree (not
+# from uncommitted changes) in $(DEB_DIR), where the .deb, .changes and
+# .buildinfo land; then checked by lintian.
+DEB_DIR ?= build-deb
+deb: package-deps
+	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)/kalvenor
+	git archive HEAD | tar -x -C $(DEB_DIR)/kalvenor
+	cd $(DEB_DIR)/kalvenor && DEB_BUILD_OPTIONS="parallel=$(JOBS) $(DEB_BUILD_OPTIONS)" dpkg-buildpackage -us -uc -b
+	lintian --pedantic --fail-on error,warning $(DEB_DIR)/kalvenor_*.changes
+
+# The package installed with apt on a clean Debian 12 root, played once. The
+# package's build-time tests are the ones `make test` has just run.
+test-clean-root: test-deps
+	$(MAKE) deb DEB_BUILD_OPTIONS=nocheck
+	tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-asan
+	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_DIR)

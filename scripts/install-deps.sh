@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs and the machine lacks.
-# Usage: scripts/install-deps.sh [build|test|bench]...  (default: build test)
+# Usage: scripts/install-deps.sh [build|test|bench|package]...  (default: build test)
 set -euo pipefail
 
 build_pkgs=(
   cmake g++ make ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libfontconfig-dev libpulse-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libpulse-dev
   libqt6svg6 qt6-qpa-plugins fonts-liberation2
 )
 test_pkgs=(
@@ -15,6 +15,10 @@ test_pkgs=(
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   libclang-rt-14-dev clang valgrind python3 python3-xlib
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+  desktop-file-utils appstream groff-base weston libweston-10-dev qt6-wayland debootstrap
+)
+package_pkgs=(
+  build-essential dpkg-dev debhelper lintian desktop-file-utils appstream groff-base
 )
 bench_pkgs=(
   python3 python3-xlib xvfb dbus-daemon pulseaudio pulseaudio-utils
@@ -28,6 +32,7 @@ for set in "${@:-build test}"; do
       build) wanted+=("${build_pkgs[@]}") ;;
       test)  wanted+=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
       bench) wanted+=("${build_pkgs[@]}" "${bench_pkgs[@]}") ;;
+      package) wanted+=("${build_pkgs[@]}" "${package_pkgs[@]}") ;;
       *) echo "install-deps: unknown set '$s'" >&2; exit 2 ;;
     esac
   done

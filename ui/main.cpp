@@ -5,10 +5,12 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <QDir>
 
 #include <random>
 #include <thread>
 
+#include "application.h"
 #include "game_session.h"
 #include "sound_library.h"
 #include "window_style.h"
@@ -18,12 +20,19 @@ int main(int argc, char* argv[]) {
   // open (its menu bar is measured in its font); it runs beside the
   // connection to the display rather than after it. Qt then finds it done.
   std::thread fontConfiguration([] { FcInit(); });
+  // The desktop file name becomes the window's Wayland app id, which the
+  // desktop matches with the installed desktop entry and icon.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kalvenor::ui::kApplicationId));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
   QApplication app(argc, argv);
   fontConfiguration.join();
   QApplication::setStyle(new kalvenor::ui::WindowStyle);  // the application owns its style
   const QString besideTheProgram = QCoreApplication::applicationDirPath();
   kalvenor::UniformRandom random(std::random_device{}());
-  kalvenor::ui::SoundLibrary sound(besideTheProgram + QStringLiteral("/kalvenor-sound"), {besideTheProgram});
+  const QString soundModule = QDir::cleanPath(besideTheProgram + QLatin1Char('/') +
+                                              QString::fromLatin1(kalvenor::ui::kSoundModuleFolder) +
+                                              QStringLiteral("/kalvenor-sound"));
+  kalvenor::ui::SoundLibrary sound(soundModule, {besideTheProgram});
   kalvenor::ui::GameSession session(random, sound);
   // Exit ends the program at once. quit() would close the window first and
   // so run the unload step, which only closing the window may do.

@@ -5,10 +5,10 @@
 #include <QString>
 #include <algorithm>
 
+#include "icon_sizes.h"
+
 namespace kalvenor::ui {
 namespace {
-
-constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
 
 // QPixmap does not look for a name@2x.png by itself, so on a high-density
 // screen the loader asks for the picture drawn at twice the size. Qt reads the

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound channels, loaded from the sound library with their first command.
-// Qt Multimedia and the audio libraries it brings take about as long to load
-// as the window takes to build; the first command comes from the window's load
+// The sound server's client library and the decoding of the waves are kept
+// off the window's start: the first command comes from the window's load
 // step, after the window is shown, so the window does not wait for them.
 // Without the library the game plays on, silent.
 

@@ -11,7 +11,7 @@ if(NOT result EQUAL 0)
 endif()
 
 file(GLOB generated RELATIVE ${SCRATCH} ${SCRATCH}/*)
-file(GLOB committed RELATIVE ${COMMITTED} ${COMMITTED}/*.png ${COMMITTED}/*.wav ${COMMITTED}/*.qrc)
+file(GLOB committed RELATIVE ${COMMITTED} ${COMMITTED}/*.png ${COMMITTED}/*.wav ${COMMITTED}/*.qrc ${COMMITTED}/*.svg)
 list(SORT generated)
 list(SORT committed)
 if(NOT generated STREQUAL committed)

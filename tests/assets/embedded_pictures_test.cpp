@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 
 #include "kalvenor/fleet.h"
+#include "icon_sizes.h"
 #include "pictures.h"
 
 namespace {
@@ -23,7 +24,7 @@ TEST(PicturesLoader, FindsEveryPicture) {
   const kalvenor::ui::Pictures pictures;
   EXPECT_TRUE(pictures.complete());
   const QList<QSize> iconSizes = pictures.icon().availableSizes();
-  for (int pixels : {16, 32, 48, 64, 128, 256}) EXPECT_TRUE(iconSizes.contains(QSize(pixels, pixels))) << pixels;
+  for (int pixels : kalvenor::kIconSizes) EXPECT_TRUE(iconSizes.contains(QSize(pixels, pixels))) << pixels;
 }
 
 TEST(PicturesLoader, PicturesKeepTheirSizeOnScreenAtThisScreensDensity) {

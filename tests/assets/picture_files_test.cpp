@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every committed picture is there, at its size and at twice its size, opaque.
+// Every committed picture is there, at its size and at twice its size; the
+// pictures are opaque, the icons clear around their rounded square.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "kalvenor/fleet.h"
+#include "icon_sizes.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ struct ExpectedPicture {
   QString name;
   QSize size;
   bool doubleSize;
+  bool icon = false;
 };
 
 std::vector<ExpectedPicture> expectedPictures() {
@@ -25,8 +28,8 @@ std::vector<ExpectedPicture> expectedPictures() {
   for (int n = 0; n < kalvenor::kShipImages; ++n) {
     pictures.push_back({QStringLiteral("ship%1").arg(n, 2, 10, QLatin1Char('0')), {201, 65}, true});
   }
-  for (int pixels : {16, 32, 48, 64, 128, 256}) {
-    pictures.push_back({QStringLiteral("icon-%1").arg(pixels), {pixels, pixels}, false});
+  for (int pixels : kalvenor::kIconSizes) {
+    pictures.push_back({QStringLiteral("icon-%1").arg(pixels), {pixels, pixels}, false, true});
   }
   return pictures;
 }
@@ -50,11 +53,17 @@ TEST(PictureFiles, NothingElseIsEmbeddedAmongThePictures) {
   EXPECT_EQ(QDir(":/pictures").entryList(QDir::Files).size(), files);
 }
 
-TEST(PictureFiles, PicturesAreOpaqueColour) {
-  for (const QString& file : QDir(":/pictures").entryList(QDir::Files)) {
-    const QImage image(":/pictures/" + file);
-    EXPECT_FALSE(image.hasAlphaChannel()) << file.toStdString();
-    EXPECT_FALSE(image.isGrayscale()) << file.toStdString();
+TEST(PictureFiles, PicturesAreOpaqueColourAndIconsHaveClearCorners) {
+  for (const ExpectedPicture& picture : expectedPictures()) {
+    const QImage image(":/pictures/" + picture.name + ".png");
+    EXPECT_FALSE(image.isGrayscale()) << picture.name.toStdString();
+    EXPECT_EQ(image.hasAlphaChannel(), picture.icon) << picture.name.toStdString();
+    if (!picture.icon) continue;
+    const int last = picture.size.width() - 1;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)}) {
+      EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << picture.name.toStdString();
+    }
+    EXPECT_EQ(qAlpha(image.pixel(last / 2, last / 2)), 255) << picture.name.toStdString();
   }
 }
 

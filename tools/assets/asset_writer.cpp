@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "catalogue.h"
+#include "pictures/window_icon.h"
 #include "sounds/wave_file.h"
 
 namespace kalvenor::assets {
@@ -56,7 +57,7 @@ void writeAssets(const QString& folder) {
     for (int scale : {1, 2}) {
       if (scale == 2 && !picture.doubleSize) continue;
       const QString file = picture.name + (scale == 2 ? "@2x.png" : ".png");
-      writePng(paintPicture(picture.size, scale, picture.paint), scale, out.filePath(file));
+      writePng(paintPicture(picture.size, scale, picture.paint, picture.ground), scale, out.filePath(file));
       pictureFiles << file;
     }
   }
@@ -65,6 +66,8 @@ void writeAssets(const QString& folder) {
     writeFile(out.filePath(sound.fileName), encodeWave(sound.synthesise()));
     soundFiles << sound.fileName;
   }
+  // For the desktop's icon theme only; the window takes the drawn sizes.
+  writeFile(out.filePath("icon.svg"), windowIconSvg());
   writeFile(out.filePath("kalvenor.qrc"), resourceList(pictureFiles, soundFiles).toUtf8());
 }
 

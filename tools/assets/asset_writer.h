@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the game's asset folder: every picture (with its @2x file), both
-// wave files and the resource list kalvenor.qrc that embeds them.
+// wave files, the resource list kalvenor.qrc that embeds them, and the
+// scalable icon.svg for the icon theme.
 
 #include <QString>
 

@@ -28,7 +28,7 @@ std::vector<PictureAsset> gamePictures() {
   }
   for (int pixels : kIconSizes) {
     pictures.push_back({QStringLiteral("icon-%1").arg(pixels), QSize(pixels, pixels), false,
-                        [pixels](QPainter& painter) { paintWindowIcon(painter, pixels); }});
+                        [pixels](QPainter& painter) { paintWindowIcon(painter, pixels); }, Ground::Clear});
   }
   return pictures;
 }

@@ -17,6 +17,7 @@ struct PictureAsset {
   QSize size;       // in logical pixels
   bool doubleSize;  // also drawn at twice the size as name@2x.png
   PaintRoutine paint;
+  Ground ground = Ground::Opaque;
 };
 
 struct SoundAsset {

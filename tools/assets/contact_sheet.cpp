@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "icon_sizes.h"
 #include "pictures/sea_background.h"
 #include "pictures/ship_list.h"
 #include "pictures/vector_font.h"
@@ -62,7 +63,7 @@ void drawHeading(QPainter& painter, const std::string& text, int top) {
 
 void drawPicture(QPainter& painter, const QString& name, QPoint at) {
   const PictureAsset asset = picture(name);
-  painter.drawImage(at, paintPicture(asset.size, 1, asset.paint));
+  painter.drawImage(at, paintPicture(asset.size, 1, asset.paint, asset.ground));
 }
 
 int drawShipBlock(QPainter& painter, const Block& block, int top) {
@@ -93,7 +94,7 @@ void drawTitleBannersAndIcons(QPainter& painter, int top) {
   drawPicture(painter, "banner-grid", QPoint(right, top));
   drawPicture(painter, "banner-fleet", QPoint(right, top + 32));
   int x = right;
-  for (int pixels : {16, 32, 48, 64, 128, 256}) {
+  for (int pixels : kIconSizes) {
     drawPicture(painter, QStringLiteral("icon-%1").arg(pixels), QPoint(x, top + 72));
     x += pixels + 16;
   }

@@ -3,9 +3,10 @@
 
 namespace kalvenor::assets {
 
-QImage paintPicture(QSize logicalSize, int scale, const PaintRoutine& paint) {
-  QImage image(logicalSize * scale, QImage::Format_RGB32);
-  image.fill(Qt::black);
+QImage paintPicture(QSize logicalSize, int scale, const PaintRoutine& paint, Ground ground) {
+  const bool clear = ground == Ground::Clear;
+  QImage image(logicalSize * scale, clear ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  image.fill(clear ? Qt::transparent : Qt::black);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(scale, scale);

@@ -13,7 +13,11 @@ namespace kalvenor::assets {
 
 using PaintRoutine = std::function<void(QPainter&)>;
 
-// An opaque 24-bit picture of logicalSize * scale pixels, antialiased.
-QImage paintPicture(QSize logicalSize, int scale, const PaintRoutine& paint);
+// What lies under the painting: black in the game's opaque 24-bit pictures,
+// nothing in the icons, whose corners show the desktop behind them.
+enum class Ground { Opaque, Clear };
+
+// A picture of logicalSize * scale pixels, antialiased.
+QImage paintPicture(QSize logicalSize, int scale, const PaintRoutine& paint, Ground ground = Ground::Opaque);
 
 }  // namespace kalvenor::assets

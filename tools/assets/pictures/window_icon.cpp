@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/window_icon.h"
 
+#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 namespace kalvenor::assets {
 namespace {
@@ -41,8 +43,15 @@ void paintWindowIcon(QPainter& painter, int pixels) {
   QLinearGradient ground(0, 0, 0, 100);
   ground.setColorAt(0, QColor(0x23, 0x5f, 0xae));
   ground.setColorAt(1, QColor(0x0c, 0x2c, 0x5e));
-  painter.fillRect(QRectF(0, 0, 100, 100), ground);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(ground);
+  painter.drawRoundedRect(QRectF(3, 3, 94, 94), 16, 16);
 
+  // The anchor, a little smaller than the square, so it stays clear of the
+  // rounded corners.
+  painter.translate(50, 50);
+  painter.scale(0.86, 0.86);
+  painter.translate(-50, -50);
   painter.setPen(QPen(Qt::white, 11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(anchorLines());
@@ -50,6 +59,21 @@ void paintWindowIcon(QPainter& painter, int pixels) {
   painter.setBrush(Qt::white);
   painter.drawPath(flukes());
   painter.restore();
+}
+
+QByteArray windowIconSvg() {
+  constexpr int kUnits = 256;
+  QBuffer document;
+  QSvgGenerator svg;
+  svg.setOutputDevice(&document);
+  svg.setSize(QSize(kUnits, kUnits));
+  svg.setViewBox(QRect(0, 0, kUnits, kUnits));
+  svg.setTitle(QStringLiteral("Kalvenor"));
+  svg.setDescription(QStringLiteral("The Kalvenor icon: an anchor on a blue square"));
+  QPainter painter(&svg);
+  paintWindowIcon(painter, kUnits);
+  painter.end();
+  return document.data();
 }
 
 }  // namespace kalvenor::assets

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window icon: a white anchor on a deep blue square, bold enough to read
-// at 16 pixels.
+// The game's icon: a white anchor on a deep blue rounded square, bold enough
+// to read at 16 pixels. The corners around the square stay clear.
 
+#include <QByteArray>
 #include <QPainter>
-#include <array>
+
+#include "icon_sizes.h"
 
 namespace kalvenor::assets {
 
-inline constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
-
 // Paints the icon over a square of `pixels` pixels.
 void paintWindowIcon(QPainter& painter, int pixels);
+
+// The same icon as a scalable SVG document.
+QByteArray windowIconSvg();
 
 }  // namespace kalvenor::assets

@@ -1,0 +1,18 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The application's identity and its installed layout, fixed at configure time
+# and handed to the program in the generated header application.h.
+include(GNUInstallDirs)
+
+set(KALVENOR_APP_ID local.kalvenor.kalvenor)
+# Debian installs games into /usr/games: its build sets this to "games".
+set(KALVENOR_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR} CACHE STRING
+    "Folder for the game's program, relative to the install prefix")
+set(KALVENOR_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/kalvenor)
+
+cmake_path(ABSOLUTE_PATH KALVENOR_INSTALL_BINDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+           OUTPUT_VARIABLE KALVENOR_FULL_BINDIR)
+cmake_path(ABSOLUTE_PATH KALVENOR_INSTALL_MODULEDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+           OUTPUT_VARIABLE KALVENOR_FULL_MODULEDIR)
+file(RELATIVE_PATH KALVENOR_MODULE_FROM_PROGRAM ${KALVENOR_FULL_BINDIR} ${KALVENOR_FULL_MODULEDIR})
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/application.h.in ${PROJECT_BINARY_DIR}/generated/application.h @ONLY)
