@@ -28,6 +28,7 @@ STILL_HEARD = 0.5
 STOPPED = 0.85
 ALONE = 1.3  # between shots that do not overlap
 IN_A_RUN = 0.35  # between the shots of a quick run: three within 0.8 s
+PAINTED = 0.25  # from a click to its cell in its new colour, with room to spare
 SHOTS = 60
 HITS = 6
 
@@ -65,7 +66,9 @@ class Gunner:
 
     def sort_out(self, shots):
         """Reads from the grid which shots hit, missed or were ignored (a
-        sinking holds the grid), and aims next at a hit's neighbours."""
+        sinking holds the grid), and aims next at a hit's neighbours. The
+        pixels are read quickly: give the last shot's cell time to be painted."""
+        time.sleep(max(0.0, shots[-1].click + PAINTED - time.monotonic()))
         self.game.look()
         for shot in shots:
             colour = self.game.cell(shot.cell)

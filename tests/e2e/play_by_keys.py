@@ -45,6 +45,7 @@ def play(program, artifacts):
         expect(audible_seconds(wav) > 0.05, "a shot with Sound on is not heard")
         keys.fire_at_row(1)
         keys.menu("Sound", IN_GAME)
+        time.sleep(1.0)  # the last sound of row 1 has been stopped
         with desk.recording("row-2-without-sound") as wav:
             keys.fire_at_row(2)
         expect(audible_seconds(wav) == 0.0, "shots are heard with Sound switched off")
