@@ -8,6 +8,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
+# The distribution's interpreter, which has the distribution's python3-xlib.
+PYTHON3    ?= /usr/bin/python3
 
 .PHONY: all deps test-deps package-deps build run check test test-asan test-fuzz \
         test-clean-root soak deb assets bench fuzz clean
@@ -90,7 +92,7 @@ deb: package-deps
 # package's build-time tests are the ones `make test` has just run.
 test-clean-root: test-deps
 	$(MAKE) deb DEB_BUILD_OPTIONS=nocheck
-	tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
+	$(PYTHON3) tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_DIR)
