@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "kalvenor/fleet.h"
+
 namespace kalvenor::ui {
 
 // Every picture of the game, from the embedded resources, each decoded once:
@@ -12,7 +14,7 @@ namespace kalvenor::ui {
 class Pictures {
  public:
   Pictures();
-  const QPixmap& ship(int n) const;  // the ship image list, n = 0..51
+  const QPixmap& ship(int n) const;  // the ship image list, n = 0..kShipImages - 1
   const QPixmap& title() const;
   const QPixmap& gridBanner() const;
   const QPixmap& fleetBanner() const;
@@ -20,7 +22,7 @@ class Pictures {
   bool complete() const;  // every picture was found and loaded
 
  private:
-  mutable std::array<QPixmap, 52> ships_;  // null until first asked for
+  mutable std::array<QPixmap, kShipImages> ships_;  // null until first asked for
   QPixmap title_, gridBanner_, fleetBanner_;
   QIcon icon_;
 };
