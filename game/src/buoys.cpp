@@ -75,8 +75,8 @@ void Frmsea::asetapoiju2() {
 
 void Frmsea::asetapoiju3() {
   if (buoycell >= 90 && buoycell <= 659) {
-    constexpr std::array<std::int16_t, kColumns> zones = {1, 2, 3, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,
-                                                          7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 4, 5, 6};
+    static constexpr std::array<std::int16_t, kColumns> zones = {1, 2, 3, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,
+                                                                 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 4, 5, 6};
     buoyzone = zones[columnOf(buoycell)];
   }
   if (buoyzone == 0) return;

@@ -16,7 +16,8 @@ Screen::Screen()
 }
 
 int Screen::shownCells() const {
-  return static_cast<int>(std::count(shown_.begin(), shown_.begin() + kCells, true));
+  const auto cells = cellShown();
+  return static_cast<int>(std::count(cells.begin(), cells.end(), true));
 }
 
 int Screen::enabledCells() const {

@@ -34,6 +34,14 @@ bool anyShown(const Frmsea& game, Control control) {
   return false;
 }
 
+// Adds one cell's part to the tally, or takes it away again (sign -1).
+void countCell(Tally& t, CellColour colour, bool enabled, bool shown, int sign) {
+  t.shots += sign * shotColour(colour);
+  t.buoyCells += sign * buoyColour(colour);
+  t.enabledCells += sign * enabled;
+  t.shownCells += sign * shown;
+}
+
 Tally tally(const Frmsea& game, bool fleetPlaced) {
   Tally t;
   t.shipAt.fill(-1);
@@ -51,27 +59,21 @@ Tally tally(const Frmsea& game, bool fleetPlaced) {
     }
   }
   const Screen& screen = game.screen();
-  for (int k = 0; k < kCells; ++k) {
-    t.shots += shotColour(screen.cellColour[k]);
-    t.buoyCells += buoyColour(screen.cellColour[k]);
-    t.enabledCells += screen.cellEnabled[k];
-  }
+  for (int k = 0; k < kCells; ++k) countCell(t, screen.cellColour[k], screen.cellEnabled[k], screen.cellShown()[k], 1);
   return t;
 }
 
-// The rules on each cell: its colour, its flags, and once a game has begun,
+// The rules on one cell: its colour, its flags, and once a game has begun,
 // its agreement with the fleet.
-void checkCells(const Frmsea& g, const Tally& t, bool started) {
-  for (int k = 0; k < kCells; ++k) {
-    const CellColour c = g.screen().cellColour[k];
-    require(legendColour(c), "a cell has a colour outside the legend");
-    require(isFlag(g.occupied[k]) && isFlag(g.shot[k]), "occupied or shot holds more than a flag");
-    if (!started) continue;
-    const int ship = t.shipAt[k];
-    require(g.occupied[k] == (ship >= 0 && !t.sunk[ship]), "occupied is not exactly the cells of the ships afloat");
-    if (ship < 0) require(!hitColour(c), "a cell without a ship is red or black");
-    if (shotColour(c)) require(g.shot[k] == 1, "a cell fired at is not marked as shot");
-  }
+void checkCell(const Frmsea& g, const Tally& t, bool started, int k) {
+  const CellColour c = g.screen().cellColour[k];
+  require(legendColour(c), "a cell has a colour outside the legend");
+  require(isFlag(g.occupied[k]) && isFlag(g.shot[k]), "occupied or shot holds more than a flag");
+  if (!started) return;
+  const int ship = t.shipAt[k];
+  require(g.occupied[k] == (ship >= 0 && !t.sunk[ship]), "occupied is not exactly the cells of the ships afloat");
+  if (ship < 0) require(!hitColour(c), "a cell without a ship is red or black");
+  if (shotColour(c)) require(g.shot[k] == 1, "a cell fired at is not marked as shot");
 }
 
 void checkFieldRanges(const Frmsea& g) {
@@ -245,31 +247,92 @@ bool sameBytes(const Array& a, const Array& b) {
   return std::memcmp(a.data(), b.data(), sizeof a) == 0;
 }
 
+// Calls `changed` with every index below kCells where the two differ. Blocks
+// of 256 bytes are compared whole first: most events change a cell or two.
+template <typename T, std::size_t N, typename Changed>
+void forEachChange(const std::array<T, N>& was, const T* now, Changed changed) {
+  constexpr int kBlock = static_cast<int>(256 / sizeof(T));
+  if (std::memcmp(was.data(), now, kCells * sizeof(T)) == 0) return;
+  for (int start = 0; start < kCells; start += kBlock) {
+    const int end = std::min(start + kBlock, kCells);
+    if (std::memcmp(was.data() + start, now + start, static_cast<std::size_t>(end - start) * sizeof(T)) == 0) continue;
+    for (int k = start; k < end; ++k) {
+      if (was[k] != now[k]) changed(k);
+    }
+  }
+}
+
 }  // namespace
 
 RuleWatch::Grid RuleWatch::gridOf(const Moment& m) {
   const Frmsea& g = m.game;
-  return {g.screen().cellColour, g.screen().cellEnabled, g.occupied, g.shot, g.shipcell, g.cellhit,
-          m.started, m.fleetPlaced};
+  Grid grid{g.screen().cellColour, g.screen().cellEnabled, {}, g.occupied, g.shot, g.shipcell, g.cellhit,
+            m.started, m.fleetPlaced};
+  const auto shown = g.screen().cellShown();
+  std::copy(shown.begin(), shown.end(), grid.shown.begin());
+  return grid;
 }
 
-bool RuleWatch::unchanged(const Moment& m) const {
+bool RuleWatch::sameShips(const Moment& m) const {
+  return grid_.started == m.started && grid_.fleetPlaced == m.fleetPlaced && sameBytes(grid_.shipcell, m.game.shipcell);
+}
+
+void RuleWatch::checkEveryCell(const Moment& m) {
+  tally_ = tally(m.game, m.started && m.fleetPlaced);
+  for (int k = 0; k < kCells; ++k) checkCell(m.game, tally_, m.started, k);
+  grid_ = gridOf(m);
+}
+
+// With the ships where the last check found them, only the cells that
+// changed since, and those of a ship that sank or rose since, can break a
+// cell's rule or move the tally.
+void RuleWatch::checkChanges(const Moment& m) {
   const Frmsea& g = m.game;
-  return checked_ && grid_.started == m.started && grid_.fleetPlaced == m.fleetPlaced &&
-         sameBytes(grid_.colour, g.screen().cellColour) && sameBytes(grid_.enabled, g.screen().cellEnabled) &&
-         sameBytes(grid_.occupied, g.occupied) && sameBytes(grid_.shot, g.shot) &&
-         sameBytes(grid_.shipcell, g.shipcell) && sameBytes(grid_.cellhit, g.cellhit);
+  const Screen& screen = g.screen();
+  int count = 0;
+  const auto mark = [&](int k) {
+    if (!changed_[k]) changedCells_[count++] = k;
+    changed_[k] = true;
+  };
+  if (m.started && m.fleetPlaced && !sameBytes(grid_.cellhit, g.cellhit)) {
+    for (int j = 0; j < kSlots; ++j) tally_.slotsHit[shipOfSlot(j)] += g.cellhit[j] - grid_.cellhit[j];
+    for (int s = 0; s < kShips; ++s) {
+      const bool sunk = tally_.slotsHit[s] == classOf(s).cells;
+      if (sunk == tally_.sunk[s]) continue;
+      tally_.sunk[s] = sunk;
+      tally_.sunkShips += sunk ? 1 : -1;
+      for (int j = kFleet[s].firstSlot; j < kFleet[s].firstSlot + classOf(s).cells; ++j) mark(g.shipcell[j]);
+    }
+  }
+  grid_.cellhit = g.cellhit;
+  forEachChange(grid_.colour, screen.cellColour.data(), mark);
+  forEachChange(grid_.enabled, screen.cellEnabled.data(), mark);
+  forEachChange(grid_.shown, screen.cellShown().data(), mark);
+  forEachChange(grid_.occupied, g.occupied.data(), mark);
+  forEachChange(grid_.shot, g.shot.data(), mark);
+  for (int n = 0; n < count; ++n) {
+    const int k = changedCells_[n];
+    changed_[k] = false;
+    countCell(tally_, grid_.colour[k], grid_.enabled[k], grid_.shown[k], -1);
+    countCell(tally_, screen.cellColour[k], screen.cellEnabled[k], screen.cellShown()[k], 1);
+    grid_.colour[k] = screen.cellColour[k];
+    grid_.enabled[k] = screen.cellEnabled[k];
+    grid_.shown[k] = screen.cellShown()[k];
+    grid_.occupied[k] = g.occupied[k];
+    grid_.shot[k] = g.shot[k];
+  }
+  for (int n = 0; n < count; ++n) checkCell(g, tally_, m.started, changedCells_[n]);
 }
 
 void RuleWatch::check(const Moment& m) {
-  if (!unchanged(m)) {
-    tally_ = tally(m.game, m.started && m.fleetPlaced);
-    checkCells(m.game, tally_, m.started);
-    grid_ = gridOf(m);
-    checked_ = true;
+  const bool incremental = checked_ && sameShips(m);
+  checked_ = false;  // a breach leaves the next check to look at every cell
+  if (incremental) {
+    checkChanges(m);
+  } else {
+    checkEveryCell(m);
   }
-  // Which cells show is no part of the grid above: counted afresh.
-  tally_.shownCells = m.game.screen().shownCells();
+  checked_ = true;
   checkAllButCells(m, tally_);
 }
 

@@ -44,8 +44,9 @@ struct Tally {
 // score, the buoy panel, the timers and the menu, event after event. The
 // rules on each of the 750 cells depend on the grid's arrays and the fleet
 // alone, and most events (a step of a sinking or of the marker, a buoy's
-// pause) change none of them: while they are as the last check left them,
-// that check's verdict on every cell stands, and the rest is checked again.
+// pause) change few or none of them: while the ships lie where the last
+// check found them, its verdict stands on every cell that has not changed
+// since, and the tally moves by the cells and ship slots that have.
 class RuleWatch {
  public:
   void check(const Moment& moment);
@@ -55,6 +56,7 @@ class RuleWatch {
   struct Grid {
     std::array<CellColour, kCells> colour;
     std::array<bool, kCells> enabled;
+    std::array<bool, kCells> shown;
     std::array<std::int16_t, kCells + 1> occupied;
     std::array<std::int16_t, kCells + 1> shot;
     std::array<GridIndex, kSlots> shipcell;
@@ -63,12 +65,16 @@ class RuleWatch {
     bool fleetPlaced;
   };
   static Grid gridOf(const Moment& moment);
-  // Whether the moment's grid is the one the last check found sound.
-  bool unchanged(const Moment& moment) const;
+  // Whether the ships lie where they lay at the last check.
+  bool sameShips(const Moment& moment) const;
+  void checkEveryCell(const Moment& moment);
+  void checkChanges(const Moment& moment);
 
   bool checked_ = false;
   Grid grid_{};
   Tally tally_{};
+  std::array<bool, kCells> changed_{};
+  std::array<int, kCells> changedCells_{};
 };
 
 // Every rule at one moment, with no earlier check to lean on.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 
 #include "breach.h"
@@ -85,6 +86,40 @@ TEST(Rules, AWatchThatFoundTheGridSoundStillCatchesWhatChangesAfter) {
   g.game.picareaClick(miss);
   g.game.shot[miss] = 0;
   EXPECT_THAT(g.check(), HasSubstr("a cell fired at is not marked as shot"));
+}
+
+// The watch looks again only at what changed since its last check; at every
+// step of a game, with its fields broken now and then and mended again, it
+// must reach the verdict a look at the whole game reaches.
+TEST(Rules, AWatchJudgesEveryStepAsAFreshLookDoes) {
+  PlacedGame g;
+  std::mt19937 pick(11);
+  const auto below = [&](int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); };
+  int breaches = 0;
+  for (int step = 0; step < 3000 && !g.game.screen().startEnabled; ++step) {
+    switch (below(4)) {
+      case 0: g.game.picareaClick(below(kCells)); break;
+      case 1: g.game.picareaClick(g.game.shipcell[below(kSlots)]); break;
+      case 2: g.advance(below(300)); break;
+      case 3: g.game.cmdbuoyClick(below(5)); break;
+    }
+    if (g.game.busy == 0) g.busySince = g.clock.now();
+    std::int16_t* broken = nullptr;
+    switch (below(6)) {
+      case 0: broken = &g.game.occupied[below(kCells)]; break;
+      case 1: broken = &g.game.shot[below(kCells)]; break;
+      case 2: broken = &g.game.cellhit[below(kSlots)]; break;
+      default: break;
+    }
+    for (int look = 0; look < (broken ? 2 : 1); ++look) {
+      if (broken) *broken = static_cast<std::int16_t>(*broken ^ 1);
+      const std::string fresh = breachOf([&] { checkRules(g.moment()); });
+      ASSERT_EQ(g.check(), fresh) << "step " << step << (look == 0 && broken ? ", a field broken" : "");
+      breaches += !fresh.empty();
+    }
+  }
+  EXPECT_TRUE(g.game.screen().startEnabled) << "the game was not played to its end";
+  EXPECT_GT(breaches, 100);
 }
 
 TEST(Rules, CatchAFleetTheGameHasLostTrackOf) {

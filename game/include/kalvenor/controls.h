@@ -27,10 +27,9 @@ enum class Control {
 };
 inline constexpr int kControlKinds = 13;
 
-constexpr int controlCount(Control c) {
-  constexpr std::array<int, kControlKinds> counts = {750, 1, 1, 10, 1, 6, 6, 4, 4, 1, 5, 1, 1};
-  return counts[static_cast<int>(c)];
-}
+// How many elements each control has, in the order of Control.
+inline constexpr std::array<int, kControlKinds> kControlCounts = {750, 1, 1, 10, 1, 6, 6, 4, 4, 1, 5, 1, 1};
+constexpr int controlCount(Control c) { return kControlCounts[static_cast<int>(c)]; }
 
 // Where each control's elements start in one flat list of every element.
 inline constexpr std::array<int, kControlKinds + 1> kControlBase = [] {
@@ -54,10 +53,8 @@ enum class MenuItem { Mnustart, Mnusound, Mnustop, Mnuexit };
 enum class Timer { Tmr1 = 1, Tmr2, Tmr3, Tmr4, Tmr5, Tmr6, Tmr7, Tmr8, Tmr9 };
 inline constexpr int kTimers = 9;
 
-constexpr int intervalMs(Timer t) {
-  constexpr std::array<int, kTimers> intervals = {2, 500, 100, 10, 200, 1000, 800, 800, 1700};
-  return intervals[static_cast<int>(t) - 1];
-}
+inline constexpr std::array<int, kTimers> kTimerIntervalsMs = {2, 500, 100, 10, 200, 1000, 800, 800, 1700};
+constexpr int intervalMs(Timer t) { return kTimerIntervalsMs[static_cast<int>(t) - 1]; }
 constexpr Timer timerNumber(int n) { return static_cast<Timer>(n); }
 
 // A rectangle in twips (15 to a pixel), from the client area's top-left.

@@ -5,6 +5,7 @@
 // only mirrors them.
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "kalvenor/controls.h"
@@ -33,6 +34,10 @@ class Screen {
 
   bool operator==(const Screen&) const = default;
 
+  // Which grid cells show, cell by cell.
+  std::span<const bool, kCells> cellShown() const {
+    return std::span<const bool, kCells>(shown_.data() + kControlBase[static_cast<int>(Control::Picarea)], kCells);
+  }
   int shownCells() const;
   int enabledCells() const;
 
