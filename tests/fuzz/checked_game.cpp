@@ -22,6 +22,8 @@ bool gameTimerRunning(const Timers& timers) {
 
 }  // namespace
 
+// Room for the events of an input and of the game played to its end after
+// it (some 800 shots and waits) without growing the record again and again.
 CheckedGame::CheckedGame() = default;
 
 void CheckedGame::apply(const Event& event) {

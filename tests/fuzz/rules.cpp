@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 
 #include "breach.h"
 #include "checking_view.h"
@@ -34,32 +35,38 @@ bool anyShown(const Frmsea& game, Control control) {
   return false;
 }
 
-// Adds one cell's part to the tally, or takes it away again (sign -1).
-void countCell(Tally& t, CellColour colour, bool enabled, bool shown, int sign) {
-  t.shots += sign * shotColour(colour);
-  t.buoyCells += sign * buoyColour(colour);
-  t.enabledCells += sign * enabled;
-  t.shownCells += sign * shown;
+// Adds one cell's colour to the tally, or takes it away again (sign -1).
+void countColour(Tally& t, CellColour colour, int sign) {
+  if (shotColour(colour)) t.shots += sign;
+  if (buoyColour(colour)) t.buoyCells += sign;
+}
+
+int countTrue(std::span<const bool, kCells> flags) { return static_cast<int>(std::count(flags.begin(), flags.end(), true)); }
+
+// The fleet's part of the tally, on a tally whose shipAt is clear: where
+// each ship lies, how many of its slots are hit, and whether it is sunk.
+void countFleet(const Frmsea& game, Tally& t) {
+  for (int j = 0; j < kSlots; ++j) {
+    const int cell = game.shipcell[j];
+    require(within(cell, 0, kCells - 1), "a ship slot holds no cell of the grid");
+    require(t.shipAt[cell] == -1, "two ship slots hold the same cell");
+    t.shipAt[cell] = shipOfSlot(j);
+    t.slotsHit[shipOfSlot(j)] += game.cellhit[j];
+  }
+  for (int s = 0; s < kShips; ++s) {
+    t.sunk[s] = t.slotsHit[s] == classOf(s).cells;
+    t.sunkShips += t.sunk[s];
+  }
 }
 
 Tally tally(const Frmsea& game, bool fleetPlaced) {
   Tally t;
   t.shipAt.fill(-1);
-  if (fleetPlaced) {
-    for (int j = 0; j < kSlots; ++j) {
-      const int cell = game.shipcell[j];
-      require(within(cell, 0, kCells - 1), "a ship slot holds no cell of the grid");
-      require(t.shipAt[cell] == -1, "two ship slots hold the same cell");
-      t.shipAt[cell] = shipOfSlot(j);
-      t.slotsHit[shipOfSlot(j)] += game.cellhit[j];
-    }
-    for (int s = 0; s < kShips; ++s) {
-      t.sunk[s] = t.slotsHit[s] == classOf(s).cells;
-      t.sunkShips += t.sunk[s];
-    }
-  }
+  if (fleetPlaced) countFleet(game, t);
   const Screen& screen = game.screen();
-  for (int k = 0; k < kCells; ++k) countCell(t, screen.cellColour[k], screen.cellEnabled[k], screen.cellShown()[k], 1);
+  for (CellColour colour : screen.cellColour) countColour(t, colour, 1);
+  t.enabledCells = countTrue(screen.cellEnabled);
+  t.shownCells = countTrue(screen.cellShown());
   return t;
 }
 
@@ -242,8 +249,8 @@ void checkAllButCells(const Moment& m, const Tally& t) {
   checkPhase(m, t, over);
 }
 
-template <typename Array>
-bool sameBytes(const Array& a, const Array& b) {
+template <typename T, std::size_t N>
+bool same(const std::array<T, N>& a, const std::array<T, N>& b) {
   return std::memcmp(a.data(), b.data(), sizeof a) == 0;
 }
 
@@ -273,19 +280,16 @@ RuleWatch::Grid RuleWatch::gridOf(const Moment& m) {
   return grid;
 }
 
-bool RuleWatch::sameShips(const Moment& m) const {
-  return grid_.started == m.started && grid_.fleetPlaced == m.fleetPlaced && sameBytes(grid_.shipcell, m.game.shipcell);
-}
-
 void RuleWatch::checkEveryCell(const Moment& m) {
   tally_ = tally(m.game, m.started && m.fleetPlaced);
   for (int k = 0; k < kCells; ++k) checkCell(m.game, tally_, m.started, k);
   grid_ = gridOf(m);
 }
 
-// With the ships where the last check found them, only the cells that
-// changed since, and those of a ship that sank or rose since, can break a
-// cell's rule or move the tally.
+// Only what changed since the last check can break a cell's rule or move
+// the tally: a cell's colour or flags, or the fleet, whose cells before and
+// after are all looked at again. Which cells show or take clicks moves a
+// count and no cell's rule.
 void RuleWatch::checkChanges(const Moment& m) {
   const Frmsea& g = m.game;
   const Screen& screen = g.screen();
@@ -294,30 +298,39 @@ void RuleWatch::checkChanges(const Moment& m) {
     if (!changed_[k]) changedCells_[count++] = k;
     changed_[k] = true;
   };
-  if (m.started && m.fleetPlaced && !sameBytes(grid_.cellhit, g.cellhit)) {
-    for (int j = 0; j < kSlots; ++j) tally_.slotsHit[shipOfSlot(j)] += g.cellhit[j] - grid_.cellhit[j];
-    for (int s = 0; s < kShips; ++s) {
-      const bool sunk = tally_.slotsHit[s] == classOf(s).cells;
-      if (sunk == tally_.sunk[s]) continue;
-      tally_.sunk[s] = sunk;
-      tally_.sunkShips += sunk ? 1 : -1;
-      for (int j = kFleet[s].firstSlot; j < kFleet[s].firstSlot + classOf(s).cells; ++j) mark(g.shipcell[j]);
+  const bool wasCounted = grid_.started && grid_.fleetPlaced;
+  const bool counted = m.started && m.fleetPlaced;
+  if (wasCounted != counted || !same(grid_.shipcell, g.shipcell) || !same(grid_.cellhit, g.cellhit)) {
+    if (wasCounted) {
+      for (GridIndex cell : grid_.shipcell) mark(cell);
+      for (GridIndex cell : grid_.shipcell) tally_.shipAt[cell] = -1;
     }
+    tally_.slotsHit = {};
+    tally_.sunk = {};
+    tally_.sunkShips = 0;
+    if (counted) countFleet(g, tally_);
+    if (counted) for (GridIndex cell : g.shipcell) mark(cell);
+    grid_.shipcell = g.shipcell;
+    grid_.cellhit = g.cellhit;
+    grid_.fleetPlaced = m.fleetPlaced;
   }
-  grid_.cellhit = g.cellhit;
+  if (!same(grid_.enabled, screen.cellEnabled)) {
+    tally_.enabledCells = countTrue(screen.cellEnabled);
+    grid_.enabled = screen.cellEnabled;
+  }
+  if (std::memcmp(grid_.shown.data(), screen.cellShown().data(), sizeof grid_.shown) != 0) {
+    tally_.shownCells = countTrue(screen.cellShown());
+    std::copy(screen.cellShown().begin(), screen.cellShown().end(), grid_.shown.begin());
+  }
   forEachChange(grid_.colour, screen.cellColour.data(), mark);
-  forEachChange(grid_.enabled, screen.cellEnabled.data(), mark);
-  forEachChange(grid_.shown, screen.cellShown().data(), mark);
   forEachChange(grid_.occupied, g.occupied.data(), mark);
   forEachChange(grid_.shot, g.shot.data(), mark);
   for (int n = 0; n < count; ++n) {
     const int k = changedCells_[n];
     changed_[k] = false;
-    countCell(tally_, grid_.colour[k], grid_.enabled[k], grid_.shown[k], -1);
-    countCell(tally_, screen.cellColour[k], screen.cellEnabled[k], screen.cellShown()[k], 1);
+    countColour(tally_, grid_.colour[k], -1);
+    countColour(tally_, screen.cellColour[k], 1);
     grid_.colour[k] = screen.cellColour[k];
-    grid_.enabled[k] = screen.cellEnabled[k];
-    grid_.shown[k] = screen.cellShown()[k];
     grid_.occupied[k] = g.occupied[k];
     grid_.shot[k] = g.shot[k];
   }
@@ -325,7 +338,7 @@ void RuleWatch::checkChanges(const Moment& m) {
 }
 
 void RuleWatch::check(const Moment& m) {
-  const bool incremental = checked_ && sameShips(m);
+  const bool incremental = checked_ && grid_.started == m.started;
   checked_ = false;  // a breach leaves the next check to look at every cell
   if (incremental) {
     checkChanges(m);

@@ -44,9 +44,9 @@ struct Tally {
 // score, the buoy panel, the timers and the menu, event after event. The
 // rules on each of the 750 cells depend on the grid's arrays and the fleet
 // alone, and most events (a step of a sinking or of the marker, a buoy's
-// pause) change few or none of them: while the ships lie where the last
-// check found them, its verdict stands on every cell that has not changed
-// since, and the tally moves by the cells and ship slots that have.
+// pause) change few or none of them: the last check's verdict stands on
+// every cell that has not changed since, nor belongs to a ship that has,
+// and the tally moves by what has changed.
 class RuleWatch {
  public:
   void check(const Moment& moment);
@@ -65,8 +65,6 @@ class RuleWatch {
     bool fleetPlaced;
   };
   static Grid gridOf(const Moment& moment);
-  // Whether the ships lie where they lay at the last check.
-  bool sameShips(const Moment& moment) const;
   void checkEveryCell(const Moment& moment);
   void checkChanges(const Moment& moment);
 

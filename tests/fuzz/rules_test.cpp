@@ -8,6 +8,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "breach.h"
 #include "checked_game.h"
@@ -88,37 +89,77 @@ TEST(Rules, AWatchThatFoundTheGridSoundStillCatchesWhatChangesAfter) {
   EXPECT_THAT(g.check(), HasSubstr("a cell fired at is not marked as shot"));
 }
 
-// The watch looks again only at what changed since its last check; at every
-// step of a game, with its fields broken now and then and mended again, it
-// must reach the verdict a look at the whole game reaches.
+// The watch looks again only at what changed since its last check. At every
+// step of three games it must reach the verdict a look at the whole game
+// reaches: one watch sees each step as played, another sees it first with a
+// field broken (as a handler that forgot a write, or wrote a wrong one,
+// would leave it) and then mended.
 TEST(Rules, AWatchJudgesEveryStepAsAFreshLookDoes) {
   PlacedGame g;
+  RuleWatch asPlayed;
   std::mt19937 pick(11);
   const auto below = [&](int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); };
+  // As the window lets a player: only what shows and takes clicks.
+  const auto click = [&](Control control, int index) {
+    if (!g.game.clickable(control, index)) return;
+    if (control == Control::Picarea) g.game.picareaClick(index);
+    if (control == Control::Cmdbuoy) g.game.cmdbuoyClick(index);
+  };
+  int games = 1;
   int breaches = 0;
-  for (int step = 0; step < 3000 && !g.game.screen().startEnabled; ++step) {
-    switch (below(4)) {
-      case 0: g.game.picareaClick(below(kCells)); break;
-      case 1: g.game.picareaClick(g.game.shipcell[below(kSlots)]); break;
+  std::int64_t droppedAt = 0;
+  for (int step = 0; step < 9000 && games <= 3; ++step) {
+    const auto occupiedBefore = g.game.occupied;
+    const auto shotBefore = g.game.shot;
+    const auto cellhitBefore = g.game.cellhit;
+    switch (below(5)) {
+      case 0: click(Control::Picarea, below(kCells)); break;
+      case 1: click(Control::Picarea, g.game.shipcell[below(kSlots)]); break;
       case 2: g.advance(below(300)); break;
-      case 3: g.game.cmdbuoyClick(below(5)); break;
+      case 3: click(Control::Cmdbuoy, below(5)); break;
+      case 4:
+        if (g.game.screen().startEnabled) {
+          g.game.mnustartClick();
+          ++games;
+        }
+        break;
     }
     if (g.game.busy == 0) g.busySince = g.clock.now();
-    std::int16_t* broken = nullptr;
-    switch (below(6)) {
-      case 0: broken = &g.game.occupied[below(kCells)]; break;
-      case 1: broken = &g.game.shot[below(kCells)]; break;
-      case 2: broken = &g.game.cellhit[below(kSlots)]; break;
-      default: break;
-    }
-    for (int look = 0; look < (broken ? 2 : 1); ++look) {
-      if (broken) *broken = static_cast<std::int16_t>(*broken ^ 1);
-      const std::string fresh = breachOf([&] { checkRules(g.moment()); });
-      ASSERT_EQ(g.check(), fresh) << "step " << step << (look == 0 && broken ? ", a field broken" : "");
+    if (g.game.buoybusy == 0) droppedAt = g.clock.now();
+    const Moment moment{g.game, g.clock, g.clock.now(), true, !g.clock.enabled(Timer::Tmr2), g.busySince, droppedAt};
+    const auto judged = [&](RuleWatch& watch) {
+      const std::string fresh = breachOf([&] { checkRules(moment); });
       breaches += !fresh.empty();
+      return std::pair(breachOf([&] { watch.check(moment); }), fresh);
+    };
+    const auto [played, freshPlayed] = judged(asPlayed);
+    ASSERT_EQ(played, freshPlayed) << "step " << step;
+
+    const auto occupied = g.game.occupied;
+    const auto shot = g.game.shot;
+    const auto cellhit = g.game.cellhit;
+    const int ship = below(kShips);
+    switch (below(8)) {
+      case 0: g.game.occupied[below(kCells)] ^= 1; break;
+      case 1: g.game.occupied[g.game.shipcell[below(kSlots)]] ^= 1; break;
+      case 2: g.game.shot[below(kCells)] ^= 1; break;
+      case 3: g.game.cellhit[below(kSlots)] ^= 1; break;
+      case 4:  // a ship sunk behind the grid's back
+        for (int j = kFleet[ship].firstSlot; j < kFleet[ship].firstSlot + classOf(ship).cells; ++j) g.game.cellhit[j] = 1;
+        break;
+      case 5: g.game.occupied = occupiedBefore; break;
+      case 6: g.game.shot = shotBefore; break;
+      case 7: g.game.cellhit = cellhitBefore; break;
     }
+    const auto [broken, freshBroken] = judged(g.watch);
+    ASSERT_EQ(broken, freshBroken) << "step " << step << ", broken";
+    g.game.occupied = occupied;
+    g.game.shot = shot;
+    g.game.cellhit = cellhit;
+    const auto [mended, freshMended] = judged(g.watch);
+    ASSERT_EQ(mended, freshMended) << "step " << step << ", mended";
   }
-  EXPECT_TRUE(g.game.screen().startEnabled) << "the game was not played to its end";
+  EXPECT_EQ(games, 4) << "three games were not played to their end";
   EXPECT_GT(breaches, 100);
 }
 

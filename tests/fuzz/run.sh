@@ -37,7 +37,7 @@ started=$(date +%s%N)
 "$fuzzer" "${options[@]}" -max_total_time="$seconds" "$scratch/found" "$scratch/seeds" 2>"$scratch/fuzz.log" \
   || { cat "$scratch/fuzz.log"; exit 1; }
 elapsed_ns=$(( $(date +%s%N) - started ))
-grep -E '^#[0-9]+ +DONE|^stat::' "$scratch/fuzz.log" || true
+grep -E '^#[0-9]+[[:space:]]+DONE|^stat::' "$scratch/fuzz.log" || true
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/fuzz.log")
 checks=$(sed -n 's/^stat::game_events_checked: *//p' "$scratch/fuzz.log")
 rate() { echo $(( ${1:-0} * 1000000000 / elapsed_ns )); }
