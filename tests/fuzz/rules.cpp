@@ -387,7 +387,9 @@ void checkFreshGame(const Frmsea& game, const Timers& timers) {
 }
 
 void checkFleetLayout(const Frmsea& game) {
-  const Tally t = tally(game, true);
+  Tally t;  // where the ships lie is all this needs
+  t.shipAt.fill(-1);
+  countFleet(game, t);
   for (int k = 0; k < kCells; ++k) {
     if (t.shipAt[k] < 0) continue;
     for (int dr = -1; dr <= 1; ++dr) {
