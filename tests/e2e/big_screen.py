@@ -10,7 +10,7 @@ import shutil
 import subprocess
 import tempfile
 
-from desktop import _die_with_parent
+from child_processes import die_with_parent, end_processes
 from screen import Shot
 
 
@@ -54,18 +54,12 @@ class BigScreen(contextlib.AbstractContextManager):
 
     def start(self, argv, extra_env=None, **kwargs):
         process = subprocess.Popen(argv, env={**self.env, **(extra_env or {})}, stdin=subprocess.DEVNULL,
-                                   stdout=self._log, stderr=subprocess.STDOUT, preexec_fn=_die_with_parent, **kwargs)
+                                   stdout=self._log, stderr=subprocess.STDOUT, preexec_fn=die_with_parent, **kwargs)
         self._processes.append(process)
         return process
 
     def stop(self, process):
-        if process.poll() is None:
-            process.terminate()
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+        end_processes([process])
         if process in self._processes:
             self._processes.remove(process)
 

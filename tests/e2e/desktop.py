@@ -4,7 +4,6 @@ with a null sink, both started here and stopped when the test ends, however
 it ends. Every program started here dies with the test."""
 
 import contextlib
-import ctypes
 import os
 import select
 import shutil
@@ -15,14 +14,9 @@ import time
 
 from Xlib.display import Display
 
+from child_processes import die_with_parent, end_processes
 from screen import grab
 from window_manager import ask_to_close
-
-_PR_SET_PDEATHSIG = 1
-
-
-def _die_with_parent():
-    ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
 def wait_until(condition, timeout, what):
@@ -69,15 +63,7 @@ class Desktop:
             with contextlib.suppress(Exception):
                 self._x.close()
             self._x = None
-        for process in reversed(self._processes):
-            if process.poll() is None:
-                process.terminate()
-        for process in reversed(self._processes):
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+        end_processes(reversed(self._processes))
         self._processes.clear()
         self._log.close()
         shutil.rmtree(self.home, ignore_errors=True)
@@ -90,7 +76,7 @@ class Desktop:
     def start(self, argv, stdin_file=os.devnull, **kwargs):
         with open(stdin_file, "rb") as stdin:
             process = subprocess.Popen(argv, env=self.env, stdin=stdin, stdout=self._log,
-                                       stderr=subprocess.STDOUT, preexec_fn=_die_with_parent, **kwargs)
+                                       stderr=subprocess.STDOUT, preexec_fn=die_with_parent, **kwargs)
         self._processes.append(process)
         return process
 
