@@ -26,7 +26,7 @@ import subprocess
 import sys
 import time
 
-from private_desktop import PrivateDesktop, stop, stop_pid
+from private_desktop import PrivateDesktop, stop_pid
 from process_cost import IdleCost, resident_mib
 from programs import programs
 from results_table import processes, table, targets
@@ -69,7 +69,7 @@ def measure(desktop, screen, program, idle):
         result["cpu_game"], result["wakeups_game"] = cost.stop()
         return result
     finally:
-        stop(process)
+        desktop.stop(process)
         if owner not in (None, process.pid):
             stop_pid(owner)
 
@@ -85,7 +85,7 @@ def warm_up(desktop, screen, program):
         screen.next_map(time.monotonic() + MAP_TIMEOUT)
         time.sleep(2)
     finally:
-        stop(process)
+        desktop.stop(process)
 
 
 def package_version(name):

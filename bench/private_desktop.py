@@ -6,20 +6,17 @@ so does every program started on it, which cannot outlive its X server. One
 home folder serves every program, so their caches warm up as a player's
 would."""
 
-import ctypes
 import os
 import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
-_PR_SET_PDEATHSIG = 1
-
-
-def _die_with_parent():
-    ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import child_processes  # noqa: E402
 
 
 def _read_line(fd, timeout, what):
@@ -60,8 +57,7 @@ class PrivateDesktop:
         return self
 
     def __exit__(self, *exc):
-        for server in reversed(self._servers):
-            stop(server)
+        child_processes.end_processes(reversed(self._servers))
         self._servers.clear()
         shutil.rmtree(self.home, ignore_errors=True)
         return False
@@ -71,8 +67,8 @@ class PrivateDesktop:
         benchmark costs a fork of this interpreter and Python code in the child
         before the exec, some 15 ms that would count as the program's start."""
         with open(os.path.join(self.log_dir, log_name + ".log"), "ab") as log:
-            return subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log,
-                                    stderr=subprocess.STDOUT, preexec_fn=_die_with_parent if die_with_parent else None)
+            return subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                                    preexec_fn=child_processes.die_with_parent if die_with_parent else None)
 
     def _start_server(self, argv, what):
         """Starts a server that writes its address to the descriptor given as
@@ -81,7 +77,7 @@ class PrivateDesktop:
         with open(os.path.join(self.log_dir, "desktop.log"), "ab") as log:
             self._servers.append(subprocess.Popen(argv + [str(write_end)], env=self.env, pass_fds=[write_end],
                                                   stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
-                                                  preexec_fn=_die_with_parent))
+                                                  preexec_fn=child_processes.die_with_parent))
         os.close(write_end)
         return _read_line(read_end, 30, what)
 
@@ -99,6 +95,11 @@ class PrivateDesktop:
                 raise RuntimeError("the PulseAudio server did not start")
             time.sleep(0.1)
 
+    @staticmethod
+    def stop(process):
+        """Ends a program started here: politely, then for good."""
+        child_processes.end_processes([process])
+
 
 def stop_pid(pid):
     """Ends a process that is not our child, such as one a launcher started."""
@@ -110,14 +111,3 @@ def stop_pid(pid):
         os.kill(pid, signal.SIGKILL)
     except ProcessLookupError:
         pass
-
-
-def stop(process):
-    """Ends a program started here: politely, then for good."""
-    if process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()

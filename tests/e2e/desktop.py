@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A private desktop for one test: an Xvfb screen and a PulseAudio server
-with a null sink, both started here and stopped when the test ends, however
-it ends. Every program started here dies with the test."""
+"""A private desktop for one test: an Xvfb screen and, unless the test
+only looks, a PulseAudio server with a null sink, both started here and
+stopped when the test ends, however it ends. Every program started here
+dies with the test."""
 
 import contextlib
-import ctypes
 import os
 import select
 import shutil
@@ -15,14 +15,9 @@ import time
 
 from Xlib.display import Display
 
+from child_processes import die_with_parent, end_processes
 from screen import grab
 from window_manager import ask_to_close
-
-_PR_SET_PDEATHSIG = 1
-
-
-def _die_with_parent():
-    ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
 def wait_until(condition, timeout, what):
@@ -38,8 +33,12 @@ def wait_until(condition, timeout, what):
 class Desktop:
     SINK = "kalvenor_e2e"
 
-    def __init__(self, artifacts):
+    def __init__(self, artifacts, size=(1024, 768), audio=True):
+        """A screen of `size` pixels, 24 bits deep; without `audio`, no
+        audio server: the game plays on silently."""
         self.artifacts = artifacts
+        self.size = size
+        self.audio = audio
         self._processes = []
         self._audio = []  # the audio server and the silence that feeds its sink
         self._x = None  # this test's own connection to the X server, for reading pixels
@@ -55,7 +54,11 @@ class Desktop:
             signal.signal(sig, self._interrupted)
         try:
             self._start_x()
-            self._start_pulse()
+            if self.audio:
+                self._start_pulse()
+            else:
+                # A socket nobody listens on: the game finds no audio server.
+                self.env["PULSE_SERVER"] = "unix:" + os.path.join(self.runtime, "no-audio-server")
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -69,15 +72,7 @@ class Desktop:
             with contextlib.suppress(Exception):
                 self._x.close()
             self._x = None
-        for process in reversed(self._processes):
-            if process.poll() is None:
-                process.terminate()
-        for process in reversed(self._processes):
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+        end_processes(reversed(self._processes))
         self._processes.clear()
         self._log.close()
         shutil.rmtree(self.home, ignore_errors=True)
@@ -87,12 +82,19 @@ class Desktop:
     def _interrupted(signum, _frame):
         raise SystemExit(f"interrupted by signal {signum}")
 
-    def start(self, argv, stdin_file=os.devnull, **kwargs):
+    def start(self, argv, stdin_file=os.devnull, extra_env=None, **kwargs):
+        """Starts a program on this desktop, with the desktop's environment
+        and `extra_env` on top of it."""
         with open(stdin_file, "rb") as stdin:
-            process = subprocess.Popen(argv, env=self.env, stdin=stdin, stdout=self._log,
-                                       stderr=subprocess.STDOUT, preexec_fn=_die_with_parent, **kwargs)
+            process = subprocess.Popen(argv, env={**self.env, **(extra_env or {})}, stdin=stdin, stdout=self._log,
+                                       stderr=subprocess.STDOUT, preexec_fn=die_with_parent, **kwargs)
         self._processes.append(process)
         return process
+
+    def stop(self, process):
+        """Ends a program started here, politely, then for good."""
+        end_processes([process])
+        self._processes.remove(process)
 
     # --- the servers -----------------------------------------------------
 
@@ -103,8 +105,9 @@ class Desktop:
         # Without -noreset the server resets whenever its last client leaves,
         # and a program connecting just then is turned away: a test polling
         # with short-lived xdotool runs for a slow-starting program hits that.
-        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                    "-noreset"], pass_fds=[write_end])
+        width, height = self.size
+        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24", "-nolisten",
+                    "tcp", "-noreset"], pass_fds=[write_end])
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 30
@@ -162,20 +165,32 @@ class Desktop:
             subprocess.run(["convert", "ppm:-", os.path.join(self.artifacts, save_as)], input=shot.ppm, check=True)
         return shot
 
+    def windows(self, title):
+        """The X id (as xdotool writes it), position and size of every shown
+        top-level window with this title, in one xdotool run."""
+        listed = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$",
+                                 "getwindowgeometry", "--shell", "%@"], env=self.env, capture_output=True,
+                                text=True).stdout
+        found = []
+        for line in listed.split():
+            key, _, value = line.partition("=")
+            if key == "WINDOW":
+                found.append({})
+            if found:
+                found[-1][key] = value
+        return [(values["WINDOW"], int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
+                for values in found if {"X", "Y", "WIDTH", "HEIGHT"} <= values.keys()]
+
+    def _first_window(self, title, timeout):
+        return wait_until(lambda: next(iter(self.windows(title)), None), timeout, f"the window {title!r}")
+
     def window_id(self, title, timeout=30):
         """The X id of the shown top-level window with this title."""
-        def find():
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], env=self.env,
-                                   capture_output=True, text=True).stdout.split()
-            return found[0] if found else None
-        return wait_until(find, timeout, f"the window {title!r}")
+        return self._first_window(title, timeout)[0]
 
     def window(self, title, timeout=30):
         """The position and size of the shown top-level window with this title."""
-        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.window_id(title, timeout)],
-                                  env=self.env, capture_output=True, text=True, check=True).stdout
-        values = dict(line.split("=", 1) for line in geometry.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        return self._first_window(title, timeout)[1:]
 
     def close_window(self, title):
         """Closes the window as a window manager's close button does."""

@@ -12,24 +12,20 @@ plus n / RATE and the sink's block, places sample n. Near, because the
 sink's clock runs a few hundred parts per million off the system's."""
 
 import array
-import ctypes
 import math
 import os
 import re
-import signal
 import subprocess
 import threading
 import time
+
+from child_processes import die_with_parent, end_processes
 
 RATE = 44100
 FULL_SCALE = 32768
 HEARD = 0.01  # above 1% of full scale a sample is heard
 ATTACK = 0.6  # both waves open at 0.84 and fall below this within 0.1 s
 NEAR = 2  # seconds of samples either side that place a sample
-
-
-def _die_with_parent():
-    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 class MonitorClock:
@@ -44,7 +40,7 @@ class MonitorClock:
         self._process = subprocess.Popen(
             ["parec", "--device", self.desk.SINK + ".monitor", "--raw", "--format=s16le", f"--rate={RATE}",
              "--channels=1", "--latency-msec=20"],
-            env=self.desk.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+            env=self.desk.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
         self._reader = threading.Thread(target=self._read, daemon=True)
         self._reader.start()
         deadline = time.monotonic() + 10
@@ -56,8 +52,7 @@ class MonitorClock:
         return self
 
     def __exit__(self, *_):
-        self._process.terminate()
-        self._process.wait(timeout=10)
+        end_processes([self._process], timeout=10)
         self._reader.join(timeout=10)
         return False
 

@@ -10,13 +10,13 @@ import os
 import subprocess
 import time
 
-from big_screen import BigScreen
-from desktop import wait_until
+from desktop import Desktop, wait_until
 from game_window import CLIENT_HEIGHT, CLIENT_WIDTH, COLUMNS, ROWS, TITLE, expect, run
 from screen import BLUE, CYAN, GREY, RED, YELLOW, Shot
 
 FACTORS = (1, 1.25, 1.5, 1.75, 2)
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
+SCREEN = (1920, 1200)  # the window at twice its size fits
 SHOTS = (0, 61, 377, 400, 749)  # cells fired at in every run
 LEGEND = {(520, 416): GREY, (520, 440): CYAN, (520, 464): RED, (728, 440): (192, 192, 0), (728, 464): YELLOW}
 FLEET_SLOT_0 = (504, 40, 201, 65)
@@ -42,8 +42,8 @@ def distance(a, b):
 class Window:
     """The game's window at one factor, in logical (1x) coordinates."""
 
-    def __init__(self, screen, factor, geometry):
-        self.screen, self.factor = screen, factor
+    def __init__(self, desk, factor, geometry):
+        self.desk, self.factor = desk, factor
         self.id, self.left, self.y, self.width, self.height = geometry
         self.top = None
 
@@ -55,10 +55,10 @@ class Window:
         return self
 
     @classmethod
-    def shown(cls, screen, factor):
+    def shown(cls, desk, factor):
         """The window once it has its size and shows the title picture."""
-        for geometry in screen.windows("Kalvenor"):
-            window = cls(screen, factor, geometry)
+        for geometry in desk.windows("Kalvenor"):
+            window = cls(desk, factor, geometry)
             if abs(window.width - CLIENT_WIDTH * factor) > 1:
                 continue
             window.look().find_client_area()
@@ -67,7 +67,7 @@ class Window:
         return None
 
     def look(self, save_as=None):
-        self.shot = self.screen.shot(save_as)
+        self.shot = self.desk.shot(save_as, (self.left, self.y, self.width, self.height))
         return self
 
     def device(self, x, y):
@@ -80,7 +80,7 @@ class Window:
         return [self.at(*cell_centre(k)) for k in range(ROWS * COLUMNS)]
 
     def click(self, x, y):
-        self.screen.xdotool("mousemove", *self.device(x + 0.5, y + 0.5), "click", 1)
+        self.desk.xdotool("mousemove", *self.device(x + 0.5, y + 0.5), "click", 1)
 
     def compare_picture(self, name, box, patch=(96, 48)):
         """How far the picture in the box is from a smooth and from a
@@ -101,16 +101,16 @@ class Window:
         return best, distance(self.shot.region(left + px + dx, top + py + dy, *patch), sampled_patch)
 
 
-def run_at(screen, program, factor):
-    game = screen.start([program], {"QT_SCALE_FACTOR": str(factor)})
+def run_at(desk, program, factor):
+    game = desk.start([program], extra_env={"QT_SCALE_FACTOR": str(factor)})
     try:
         # The window may be mapped before it takes its size.
-        window = wait_until(lambda: Window.shown(screen, factor), 60,
+        window = wait_until(lambda: Window.shown(desk, factor), 60,
                             f"the window {CLIENT_WIDTH * factor} pixels wide, with its title")
         time.sleep(0.3)
         window.look(f"title-x{factor}.png")
         title = window.compare_picture("title", TITLE)
-        screen.xdotool("windowfocus", "--sync", window.id, "key", "--delay", 40, "alt+f", "Return")
+        desk.xdotool("windowfocus", "--sync", window.id, "key", "--delay", 40, "alt+f", "Return")
         wait_until(lambda: window.look().at(*cell_centre(0)) == GREY, 10, "the grid")
         for k in SHOTS:
             window.click(*cell_centre(k))
@@ -125,17 +125,17 @@ def run_at(screen, program, factor):
         fleet = window.compare_picture("ship00", FLEET_SLOT_0)
         return window.cells(), title, fleet
     except AssertionError:
-        screen.shot(f"failure-x{factor}.png")
+        desk.shot(f"failure-x{factor}.png")
         raise
     finally:
-        screen.stop(game)
+        desk.stop(game)
 
 
 def play(program, artifacts):
-    with BigScreen(artifacts) as screen:
+    with Desktop(artifacts, size=SCREEN, audio=False) as desk:
         first = None
         for factor in FACTORS:
-            cells, title, fleet = run_at(screen, program, factor)
+            cells, title, fleet = run_at(desk, program, factor)
             print(f"x{factor}: title {title[0]:.2f} from smooth, {title[1]:.2f} from pixel-by-pixel; "
                   f"fleet slot {fleet[0]:.2f} / {fleet[1]:.2f}")
             shot_colours = {cells[k] for k in SHOTS}

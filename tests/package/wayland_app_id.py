@@ -20,6 +20,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from child_processes import end_processes  # noqa: E402
+
 SKIPPED = 77
 
 
@@ -102,13 +105,7 @@ def main():
             sys.exit(f"closing the toplevel ended the program with status {status}")
         print("the compositor's close event ends the program with status 0")
     finally:
-        for process in reversed(processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    process.kill()
+        end_processes(reversed(processes), timeout=10)
         shutil.rmtree(runtime, ignore_errors=True)
 
 
