@@ -27,12 +27,7 @@ class VirtualClock final : public Timers {
     const std::int64_t target = now_ + ms;
     for (std::int64_t due = nextDue(); due <= target; due = nextDue()) {
       now_ = due;
-      for (int n = 1; n <= kTimers; ++n) {
-        Slot& s = slots_[n - 1];
-        if (!s.enabled || s.due != due) continue;
-        s.due += intervalMs(timerNumber(n));
-        onTick(timerNumber(n));
-      }
+      tickDue(1, onTick);
     }
     now_ = target;
   }
@@ -57,17 +52,23 @@ class VirtualClock final : public Timers {
       }
       if (other > target) break;
       now_ = other;
-      for (int n = 2; n <= kTimers; ++n) {
-        Slot& s = slots_[n - 1];
-        if (!s.enabled || s.due != other) continue;
-        s.due += intervalMs(timerNumber(n));
-        onTick(timerNumber(n));
-      }
+      tickDue(2, onTick);
     }
     now_ = target;
   }
 
  private:
+  // Ticks, in timer order from Tmr`first`, every enabled timer due now.
+  template <typename OnTick>
+  void tickDue(int first, OnTick& onTick) {
+    for (int n = first; n <= kTimers; ++n) {
+      Slot& s = slots_[n - 1];
+      if (!s.enabled || s.due != now_) continue;
+      s.due += intervalMs(timerNumber(n));
+      onTick(timerNumber(n));
+    }
+  }
+
   struct Slot {
     bool enabled = false;
     std::int64_t due = 0;
