@@ -305,6 +305,7 @@ RuleWatch::Grid RuleWatch::gridOf(const Moment& m) {
 }
 
 void RuleWatch::checkEveryCell(const Moment& m) {
+  changed_.fill(false);  // what a check broken off had marked
   tally_ = tally(m.game, m.started && m.fleetPlaced);
   for (int k = 0; k < kCells; ++k) checkCell(m.game, tally_, m.started, k);
   grid_ = gridOf(m);
@@ -326,14 +327,18 @@ void RuleWatch::checkChanges(const Moment& m) {
   const bool counted = m.started && m.fleetPlaced;
   if (wasCounted != counted || !same(grid_.shipcell, g.shipcell) || !same(grid_.cellhit, g.cellhit)) {
     if (wasCounted) {
-      for (GridIndex cell : grid_.shipcell) mark(cell);
-      for (GridIndex cell : grid_.shipcell) tally_.shipAt[cell] = -1;
+      for (GridIndex cell : grid_.shipcell) {
+        mark(cell);
+        tally_.shipAt[cell] = -1;
+      }
     }
     tally_.slotsHit = {};
     tally_.sunk = {};
     tally_.sunkShips = 0;
-    if (counted) countFleet(g, tally_);
-    if (counted) for (GridIndex cell : g.shipcell) mark(cell);
+    if (counted) {
+      countFleet(g, tally_);
+      for (GridIndex cell : g.shipcell) mark(cell);
+    }
     grid_.shipcell = g.shipcell;
     grid_.cellhit = g.cellhit;
     grid_.fleetPlaced = m.fleetPlaced;

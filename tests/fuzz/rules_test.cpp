@@ -139,7 +139,8 @@ TEST(Rules, AWatchJudgesEveryStepAsAFreshLookDoes) {
     const auto shot = g.game.shot;
     const auto cellhit = g.game.cellhit;
     const int ship = below(kShips);
-    switch (below(8)) {
+    const auto shipcell = g.game.shipcell;
+    switch (below(9)) {
       case 0: g.game.occupied[below(kCells)] ^= 1; break;
       case 1: g.game.occupied[g.game.shipcell[below(kSlots)]] ^= 1; break;
       case 2: g.game.shot[below(kCells)] ^= 1; break;
@@ -150,12 +151,14 @@ TEST(Rules, AWatchJudgesEveryStepAsAFreshLookDoes) {
       case 5: g.game.occupied = occupiedBefore; break;
       case 6: g.game.shot = shotBefore; break;
       case 7: g.game.cellhit = cellhitBefore; break;
+      case 8: g.game.shipcell[below(kSlots)] = g.game.shipcell[below(kSlots)]; break;  // two slots, one cell
     }
     const auto [broken, freshBroken] = judged(g.watch);
     ASSERT_EQ(broken, freshBroken) << "step " << step << ", broken";
     g.game.occupied = occupied;
     g.game.shot = shot;
     g.game.cellhit = cellhit;
+    g.game.shipcell = shipcell;
     const auto [mended, freshMended] = judged(g.watch);
     ASSERT_EQ(mended, freshMended) << "step " << step << ", mended";
   }
