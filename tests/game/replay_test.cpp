@@ -94,6 +94,16 @@ TEST(Replay, ErrorsNameTheirLineAndFollowTheDumpsBeforeThem) {
       {"start\n", "error: line 1: the window is not open yet\n"},
       {"load\nload\n", "error: line 2: the window is already open\n"},
       {"rand 0.5\nload\nadvance 4\n", "error: line 3: draw from an exhausted random sequence\n"},
+      // What a word shows is cut short and escaped; a NUL byte or a byte
+      // that is not UTF-8 is named, even in a comment.
+      {"load\nclick " + std::string(10'000'000, '9') + "\n",
+       "error: line 2: value out of range: " + std::string(32, '9') + "...\n"},
+      {"load\nfi\x1b[2Jre\\n\n", "error: line 2: unknown command: fi\\x1b[2Jre\\x5cn\n"},
+      {"load\nclick\t\xc3\xa9\n", "error: line 2: not a whole number: \\xc3\\xa9\n"},
+      {std::string("load\0\n", 6), "error: line 1: a NUL byte at column 5\n"},
+      {"load\n# caf\xc3\n", "error: line 2: a byte that is not UTF-8 (\\xc3) at column 6\n"},
+      {"load\n\xc0\xaf\n", "error: line 2: a byte that is not UTF-8 (\\xc0) at column 1\n"},
+      {"load\n\xEF\xBB\xBF" "dump\n", "error: line 2: unknown command: \\xef\\xbb\\xbfdump\n"},
   };
   for (const auto& c : cases) {
     const ReplayRun run = replay(c.script);
@@ -101,6 +111,8 @@ TEST(Replay, ErrorsNameTheirLineAndFollowTheDumpsBeforeThem) {
     EXPECT_EQ(run.err, c.error) << c.script;
   }
   EXPECT_NE(replay("load\ndump\nfire 3\n").out.find("end\n"), std::string::npos);
+  // A byte-order mark before the first line, and UTF-8 in a comment, are fine.
+  EXPECT_EQ(replay("\xEF\xBB\xBFload\n# caf\xc3\xa9 \xf0\x9f\x8c\x8a\ndump\n").status, 0);
 }
 
 TEST(Replay, ExitAndUnloadEndTheScenario) {
