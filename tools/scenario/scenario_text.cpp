@@ -166,7 +166,7 @@ std::vector<Event> readLine(std::string_view line) {
   }
   const std::size_t arguments = command->takesValue ? 1 : 0;
   if (w.size() != arguments + 1) {
-    throw ScenarioError(shown(w[0]) + " takes " + std::to_string(arguments) + " argument" +
+    throw ScenarioError(std::string(w[0]) + " takes " + std::to_string(arguments) + " argument" +
                         (arguments == 1 ? "" : "s"));
   }
   return {{command->kind, command->takesValue ? wholeNumber(w[1], command->high) : 0}};
