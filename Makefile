@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The commands a newcomer needs: `make run`, `make check` after every change,
-# `make test` before a push (what CI runs), `make soak` now and then, and
-# `make deb` for the Debian package.
+# `make test` before a push (what CI runs; SKIP_CLEAN_ROOT=1 leaves out the
+# package test on a clean root), `make soak` now and then, and `make deb` for
+# the Debian package.
 BUILD      ?= build
 # The fuzzer's clang build under ASan and UBSan (tests/fuzz/run.sh), where the
 # game logic's unit tests run once more.
@@ -11,13 +12,13 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
 # The distribution's interpreter, which has the distribution's python3-xlib.
 PYTHON3    ?= /usr/bin/python3
 
-.PHONY: all deps test-deps package-deps build run check test test-asan test-fuzz \
+.PHONY: all deps test-deps package-deps game build run check test test-asan test-fuzz \
         test-clean-root soak deb assets bench fuzz clean
 
 all: build
 
-# What building and running need; the test tools and the packaging tools
-# come with the targets that use them.
+# What building and running the game need; the test libraries and tools and
+# the packaging tools come with the targets that use them.
 deps:
 	scripts/install-deps.sh build
 
@@ -27,12 +28,19 @@ test-deps:
 package-deps:
 	scripts/install-deps.sh build package
 
-build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS)
+# The game and its sound module alone. A fresh build tree is configured
+# without tests and benchmarks; one that has them keeps them.
+game: deps
+	test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKALVENOR_TESTS=OFF -DKALVENOR_BENCH=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target kalvenor
 
-run: build
+run: game
 	$(BUILD)/ui/kalvenor
+
+# Everything: the game, its tools, the tests and the benchmarks.
+build: test-deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DKALVENOR_TESTS=ON -DKALVENOR_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 
 # Redraws the pictures and re-synthesises the sounds into assets/.
 assets: build
@@ -49,7 +57,7 @@ check: build
 TEST_JOBS ?= $(shell echo $$(( $(JOBS) + 1 )))
 test: test-deps build test-asan
 	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE soak
-	$(MAKE) test-clean-root
+	$(if $(SKIP_CLEAN_ROOT),@echo "test: the package test on a clean root is skipped (SKIP_CLEAN_ROOT)",$(MAKE) test-clean-root)
 
 # The long forms: a 20,000-click storm, 1,000 Start / Stop playing cycles and
 # a ten-minute fuzz run.
@@ -89,8 +97,10 @@ deb: package-deps
 	lintian --pedantic --fail-on error,warning $(DEB_DIR)/kalvenor_*.changes
 
 # The package installed with apt on a clean Debian 12 root, played once. The
-# package's build-time tests are the ones `make test` has just run.
+# package's build-time tests are the ones `make test` has just run. The first
+# step says at once if the machine cannot make the root's namespace.
 test-clean-root: test-deps
+	$(PYTHON3) tests/package/clean_root_install.py --check
 	$(MAKE) deb DEB_BUILD_OPTIONS=nocheck
 	$(PYTHON3) tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
 

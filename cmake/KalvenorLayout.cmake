@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The application's identity and its installed layout, fixed at configure time
-# and handed to the program in the generated header application.h.
+# and handed to the program in the generated headers application.h and
+# icon_sizes.h.
 include(GNUInstallDirs)
 
 set(KALVENOR_APP_ID local.kalvenor.kalvenor)
@@ -15,4 +16,12 @@ cmake_path(ABSOLUTE_PATH KALVENOR_INSTALL_MODULEDIR BASE_DIRECTORY ${CMAKE_INSTA
            OUTPUT_VARIABLE KALVENOR_FULL_MODULEDIR)
 file(RELATIVE_PATH KALVENOR_MODULE_FROM_PROGRAM ${KALVENOR_FULL_BINDIR} ${KALVENOR_FULL_MODULEDIR})
 
+# The sizes of the icon: drawn by the generators, embedded in the program and
+# installed in the icon theme.
+set(KALVENOR_ICON_SIZES 16 22 24 32 48 64 128 256)
+list(JOIN KALVENOR_ICON_SIZES ", " KALVENOR_ICON_SIZE_LIST)
+
 configure_file(${CMAKE_CURRENT_LIST_DIR}/application.h.in ${PROJECT_BINARY_DIR}/generated/application.h @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/icon_sizes.h.in ${PROJECT_BINARY_DIR}/generated/icon_sizes.h @ONLY)
+add_library(kalvenor_generated INTERFACE)
+target_include_directories(kalvenor_generated INTERFACE ${PROJECT_BINARY_DIR}/generated)

@@ -6,11 +6,11 @@ set -euo pipefail
 
 build_pkgs=(
   cmake g++ make ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libpulse-dev
   libqt6svg6 qt6-qpa-plugins fonts-liberation2
 )
 test_pkgs=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   libclang-rt-14-dev clang valgrind python3 python3-xlib
@@ -18,6 +18,7 @@ test_pkgs=(
   desktop-file-utils appstream groff-base weston libweston-10-dev qt6-wayland debootstrap
 )
 package_pkgs=(
+  libgtest-dev libgmock-dev
   build-essential dpkg-dev debhelper lintian desktop-file-utils appstream groff-base
 )
 bench_pkgs=(

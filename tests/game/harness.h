@@ -12,9 +12,9 @@
 #include "kalvenor/frmsea.h"
 #include "kalvenor/placement.h"
 #include "kalvenor/random_source.h"
-#include "kalvenor/recording_sound.h"
-#include "kalvenor/recording_view.h"
 #include "kalvenor/virtual_clock.h"
+#include "recording_sound.h"
+#include "recording_view.h"
 
 namespace kalvenor::testing {
 

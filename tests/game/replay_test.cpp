@@ -2,9 +2,14 @@
 // kalvenor-replay's scenario language and dump, and whole games played from
 // scenario files.
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <streambuf>
 
 #include "harness.h"
 #include "scenario.h"
@@ -89,6 +94,16 @@ TEST(Replay, ErrorsNameTheirLineAndFollowTheDumpsBeforeThem) {
       {"start\n", "error: line 1: the window is not open yet\n"},
       {"load\nload\n", "error: line 2: the window is already open\n"},
       {"rand 0.5\nload\nadvance 4\n", "error: line 3: draw from an exhausted random sequence\n"},
+      // What a word shows is cut short and escaped; a NUL byte or a byte
+      // that is not UTF-8 is named, even in a comment.
+      {"load\nclick " + std::string(10'000'000, '9') + "\n",
+       "error: line 2: value out of range: " + std::string(32, '9') + "...\n"},
+      {"load\nfi\x1b[2Jre\\n\n", "error: line 2: unknown command: fi\\x1b[2Jre\\x5cn\n"},
+      {"load\nclick\t\xc3\xa9\n", "error: line 2: not a whole number: \\xc3\\xa9\n"},
+      {std::string("load\0\n", 6), "error: line 1: a NUL byte at column 5\n"},
+      {"load\n# caf\xc3\n", "error: line 2: a byte that is not UTF-8 (\\xc3) at column 6\n"},
+      {"load\n\xc0\xaf\n", "error: line 2: a byte that is not UTF-8 (\\xc0) at column 1\n"},
+      {"load\n\xEF\xBB\xBF" "dump\n", "error: line 2: unknown command: \\xef\\xbb\\xbfdump\n"},
   };
   for (const auto& c : cases) {
     const ReplayRun run = replay(c.script);
@@ -96,6 +111,8 @@ TEST(Replay, ErrorsNameTheirLineAndFollowTheDumpsBeforeThem) {
     EXPECT_EQ(run.err, c.error) << c.script;
   }
   EXPECT_NE(replay("load\ndump\nfire 3\n").out.find("end\n"), std::string::npos);
+  // A byte-order mark before the first line, and UTF-8 in a comment, are fine.
+  EXPECT_EQ(replay("\xEF\xBB\xBFload\n# caf\xc3\xa9 \xf0\x9f\x8c\x8a\ndump\n").status, 0);
 }
 
 TEST(Replay, ExitAndUnloadEndTheScenario) {
@@ -113,6 +130,84 @@ TEST(Replay, TheFleetDependsOnHowLongThePlayerWaitsBeforeStart) {
   EXPECT_NE(a["shipcell"], b["shipcell"]);
   EXPECT_GT(std::stoi(a["draws"]), 255);  // 255 ticks of Tmr1, then the fleet's draws
   EXPECT_EQ(a["cells"], "750 750");
+}
+
+// Whole games of 750 clicks, Started and Stopped one after another, written
+// a line at a time as the replay reads them: a scenario of any length that is
+// never held whole.
+class GeneratedGames final : public std::streambuf {
+ public:
+  explicit GeneratedGames(int games) : games_(games) {}
+
+ private:
+  static constexpr int kRandLines = 14;  // 1,400 numbers a game: more than it draws
+  static constexpr int kLinesPerGame = kRandLines + 3 + 750 + 2;
+
+  int_type underflow() override {
+    line_ = nextLine();
+    if (line_.empty()) return traits_type::eof();
+    setg(line_.data(), line_.data(), line_.data() + line_.size());
+    return traits_type::to_int_type(line_.front());
+  }
+
+  std::string nextLine() {
+    const long n = next_++;
+    if (n == 0) return "load\n";
+    const long game = (n - 1) / kLinesPerGame, step = (n - 1) % kLinesPerGame;
+    if (game == games_) return n == 1 + games_ * long{kLinesPerGame} ? "dump\n" : "";
+    if (step < kRandLines) {
+      std::string line = "rand";
+      for (long k = 0; k < 100; ++k) line += " 0." + std::to_string(1000 + (n * 100 + k) * 7919 % 9000);
+      return line + "\n";
+    }
+    constexpr const char* kAround[] = {"advance 10\n", "start\n", "advance 600\n", "advance 2000\n", "stop\n"};
+    const long click = step - kRandLines - 3;
+    if (click < 0) return kAround[step - kRandLines];
+    if (click < 750) return "click " + std::to_string(click) + "\n";
+    return kAround[3 + click - 750];
+  }
+
+  int games_;
+  long next_ = 0;
+  std::string line_;
+};
+
+// The address space this process already has, in bytes.
+rlim_t addressSpace() {
+  std::ifstream status("/proc/self/status");
+  std::string word;
+  rlim_t kilobytes = 0;
+  while (status >> word && word != "VmSize:") {}
+  status >> kilobytes;
+  return kilobytes * 1024;
+}
+
+TEST(Replay, AMillionEventsRunInMemoryThatDoesNotGrowWithTheScenario) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+#endif
+  constexpr int kGames = 1330;  // 1,003,000 clicks, Starts, Stops and advances
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    // 64 MB more than the test program holds before the first line; keeping
+    // what the game tells its view and its sound took 300 MB for these games.
+    const rlim_t limit = addressSpace() + (rlim_t{64} << 20);
+    const rlimit rl{limit, limit};
+    setrlimit(RLIMIT_AS, &rl);
+    GeneratedGames games(kGames);
+    std::istream in(&games);
+    std::ostringstream out;
+    const int status = runScenario(in, out, std::cerr);
+    _exit(status == 0 && lastDump(out.str())["time"] == std::to_string(kGames * 2610) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 // Counts a letter in the colour line.

@@ -30,6 +30,7 @@ TEST(ScenarioText, ReadsEveryCommandAndSkipsBlankLinesAndComments) {
       {Kind::Exit},          {Kind::Unload},
   };
   EXPECT_EQ(events, expected);
+  EXPECT_EQ(read("\xEF\xBB\xBFload\n"), std::vector<Event>{{Kind::Load}});
 }
 
 // A rand line with no number feeds nothing and says nothing: it is refused,

@@ -64,7 +64,7 @@ int runScenario(std::istream& in, std::ostream& out, std::ostream& err) {
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
     try {
-      if (!scenario.run(line)) break;
+      if (!scenario.run(number == 1 ? withoutByteOrderMark(line) : line)) break;
     } catch (const std::exception& e) {
       out.flush();
       err << "error: line " << number << ": " << e.what() << '\n';

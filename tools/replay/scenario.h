@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A scenario (scenario_text.h) run on the game with a recording view, a
-// virtual clock and a scripted random sequence. A menu command not enabled,
-// and a click on what is hidden or disabled, do nothing.
+// A scenario (scenario_text.h) run on the game with a virtual clock and a
+// scripted random sequence. The dump reads the game's own screen, so the view
+// and the sound channels keep nothing: memory does not grow with the length
+// of a scenario. A menu command not enabled, and a click on what is hidden or
+// disabled, do nothing.
 
 #include <istream>
 #include <ostream>
@@ -10,8 +12,8 @@
 
 #include "kalvenor/frmsea.h"
 #include "kalvenor/random_source.h"
-#include "kalvenor/recording_sound.h"
-#include "kalvenor/recording_view.h"
+#include "kalvenor/sound.h"
+#include "kalvenor/view.h"
 #include "kalvenor/virtual_clock.h"
 #include "scenario_text.h"
 
@@ -31,9 +33,9 @@ class Scenario {
   void requireWindow() const;
 
   std::ostream& out_;
-  RecordingView view_;
+  NullView view_;
   VirtualClock clock_;
-  RecordingSound sound_;
+  NullSound sound_;
   ScriptedRandom random_;
   Frmsea game_;
   bool loaded_ = false;

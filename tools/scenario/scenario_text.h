@@ -35,8 +35,13 @@ class ScenarioError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The first line of a file without the UTF-8 byte-order mark some editors
+// put before it.
+std::string_view withoutByteOrderMark(std::string_view firstLine);
+
 // The events of one line, one Rand for each of its numbers; none for a blank
-// line or a comment. Throws ScenarioError saying what is wrong with it.
+// line or a comment. Throws ScenarioError saying what is wrong with it, the
+// offending word cut short and its unprintable bytes written as \xNN.
 std::vector<Event> readLine(std::string_view line);
 
 // Every event of a scenario; throws ScenarioError "line N: <reason>".

@@ -3,7 +3,9 @@
 // The one shared uniform random sequence that Tmr1 and every placement draw
 // take their numbers from: single-precision values 0 <= r < 1.
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <stdexcept>
 #include <vector>
 
@@ -40,9 +42,10 @@ class UniformRandom final : public RandomSource {
   std::uint64_t index_ = 0;
 };
 
-// A fixed list of numbers, for tests and scenario replays. Running past its
-// end is an error of the script, reported by an exception that the caller of
-// the game handler catches.
+// A fixed list of numbers, for tests and scenario replays. A number is
+// dropped once drawn, so a long replay holds only the numbers still to come.
+// Running past the end is an error of the script, reported by an exception
+// that the caller of the game handler catches.
 class ScriptedRandom final : public RandomSource {
  public:
   struct Exhausted : std::runtime_error {
@@ -50,25 +53,27 @@ class ScriptedRandom final : public RandomSource {
   };
 
   ScriptedRandom() = default;
-  explicit ScriptedRandom(std::vector<float> numbers) : numbers_(std::move(numbers)) {}
+  explicit ScriptedRandom(const std::vector<float>& numbers) : numbers_(numbers.begin(), numbers.end()) {}
 
   void append(float r) { numbers_.push_back(r); }
   float next() override {
-    if (drawn_ >= numbers_.size()) throw Exhausted();
-    return numbers_[drawn_++];
+    if (numbers_.empty()) throw Exhausted();
+    const float r = numbers_.front();
+    numbers_.pop_front();
+    ++drawn_;
+    return r;
   }
   // Fails as the first draw past the end would, with every number drawn.
   void skip(std::uint64_t n) override {
-    if (n > numbers_.size() - drawn_) {
-      drawn_ = numbers_.size();
-      throw Exhausted();
-    }
-    drawn_ += n;
+    const std::size_t taken = n < numbers_.size() ? static_cast<std::size_t>(n) : numbers_.size();
+    numbers_.erase(numbers_.begin(), numbers_.begin() + static_cast<std::ptrdiff_t>(taken));
+    drawn_ += taken;
+    if (taken < n) throw Exhausted();
   }
   std::size_t drawn() const { return drawn_; }
 
  private:
-  std::vector<float> numbers_;
+  std::deque<float> numbers_;
   std::size_t drawn_ = 0;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "kalvenor/recording_view.h"
+#include "recording_view.h"
 
 namespace kalvenor {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A view that keeps what it was told, for tests and tools: its own mirror of
+// A view that keeps what it was told, for tests: its own mirror of
 // the controls and a log of every operation, one line each.
 
 #include <string>
