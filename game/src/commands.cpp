@@ -87,7 +87,9 @@ void Frmsea::mnustopClick() {
 
 void Frmsea::mnuexitClick() { view_.endProgram(); }
 
-void Frmsea::tmr1Timer() { random_.next(); }
+void Frmsea::tmr1Timer() { tmr1Ticks(1); }
+
+void Frmsea::tmr1Ticks(std::uint64_t count) { random_.skip(count); }
 
 void Frmsea::tmr2Timer() {
   disable(Timer::Tmr2);
