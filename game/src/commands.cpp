@@ -11,11 +11,6 @@ namespace {
 // The intact image of each ship, given to its panel slot at Start.
 constexpr int intactImage(int ship) { return classOf(ship).intactImage; }
 
-// Panel slot s: two columns, five rows.
-constexpr TwipPoint panelPosition(int ship) {
-  return {ship % 2 == 0 ? 7560 : 10800, 600 + 1080 * (ship / 2)};
-}
-
 }  // namespace
 
 void Frmsea::formLoad() {
