@@ -92,7 +92,7 @@ deb: package-deps
 # package's build-time tests are the ones `make test` has just run.
 test-clean-root: test-deps
 	$(MAKE) deb DEB_BUILD_OPTIONS=nocheck
-	$(PYTHON3) tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
+	PYTHONPATH=$(CURDIR)/tests/e2e $(PYTHON3) tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_DIR)

@@ -24,10 +24,9 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from desktop import Desktop, wait_until  # noqa: E402
-from game_window import Game, expect  # noqa: E402
-from screen import GREY  # noqa: E402
+from harness.desktop import Desktop, wait_until
+from harness.game_window import Game, expect
+from harness.screen import GREY
 
 SUITE = "bookworm"
 IN_NAMESPACE = "KALVENOR_CLEAN_ROOT_NAMESPACE"
@@ -162,7 +161,8 @@ def main():
     cache = os.environ.get("KALVENOR_CACHE") or os.path.join(
         os.environ.get("XDG_CACHE_HOME") or os.path.expanduser("~/.cache"), "kalvenor")
     if os.geteuid() != 0:
-        os.execvp("sudo", ["sudo", f"KALVENOR_CACHE={cache}", sys.executable, *sys.argv])
+        os.execvp("sudo", ["sudo", f"KALVENOR_CACHE={cache}", f"PYTHONPATH={os.environ.get('PYTHONPATH', '')}",
+                           sys.executable, *sys.argv])
     if not os.environ.get(IN_NAMESPACE):
         # The mounts die with a private mount namespace, however the test ends.
         os.environ[IN_NAMESPACE] = "1"
