@@ -7,7 +7,7 @@ sinks a ship. Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""
 import time
 
 from harness.desktop import Desktop, audible_seconds
-from harness.game_window import SINKING_SECONDS, Game, exit_game, expect, fire_at_row, run
+from harness.game_window import SINKING_SECONDS, exit_game, expect, fire_at_row, open_game, run
 from harness.screen import GREY
 from harness.short_game import fire_one, sink_a_ship
 
@@ -24,8 +24,7 @@ def shots_heard(desk, game, cells, name):
 
 def play(program, artifacts):
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk)
+        kalvenor, game = open_game(desk, program)
         time.sleep(2)
         game.start()
         before = shots_heard(desk, game, [0, 1, 2], "before")

@@ -9,7 +9,7 @@ import random
 import time
 
 from harness.desktop import Desktop, wait_until
-from harness.game_window import COLUMNS, ROWS, Game, exit_game, expect, finish_game, panel_slot, run
+from harness.game_window import COLUMNS, ROWS, exit_game, expect, finish_game, open_game, panel_slot, run
 from harness.screen import BLUE
 from harness.short_game import soak
 
@@ -43,8 +43,7 @@ def burst(desk, points):
 def play(program, artifacts):
     rng = random.Random(20_000)
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk, timeout=60)
+        kalvenor, game = open_game(desk, program, timeout=60)
         game.start()
         started = time.monotonic()
         sent = 0

@@ -14,7 +14,7 @@ import os
 import time
 
 from harness.desktop import Desktop
-from harness.game_window import COLUMNS, ROWS, SINKING_SECONDS, Game, exit_game, expect, finish_game, run
+from harness.game_window import COLUMNS, ROWS, SINKING_SECONDS, Game, exit_game, expect, finish_game, open_game, run
 from harness.monitor_clock import ATTACK, HEARD, MonitorClock
 from harness.screen import BLACK, CYAN, GREY, RED
 from harness.xtest_pointer import Pointer
@@ -216,8 +216,7 @@ def play(program, artifacts):
     log = []
     started = time.monotonic()
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk)
+        kalvenor, game = open_game(desk, program)
         time.sleep(2)  # the start-up sound is over
         game.start()
         pointer = Pointer(desk.env["DISPLAY"])

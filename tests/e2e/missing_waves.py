@@ -8,7 +8,7 @@ import os
 import time
 
 from harness.desktop import Desktop, audible_seconds
-from harness.game_window import Game, exit_game, expect, fire_at_row, run
+from harness.game_window import exit_game, expect, fire_at_row, open_game, run
 from harness.short_game import sink_a_ship
 
 WAVES = ("Kalvenorw1.wav", "Kalvenorw2.wav")
@@ -19,8 +19,7 @@ def play(program, artifacts):
     expect(not any(os.path.exists(os.path.join(beside, wave)) for wave in WAVES), f"a wave file lies in {beside}")
     with Desktop(artifacts) as desk:
         with desk.recording("start-up") as wav:
-            kalvenor = desk.start([program])
-            game = Game(desk)
+            kalvenor, game = open_game(desk, program)
             time.sleep(2.5)
         expect(audible_seconds(wav) == 0.0, "a start-up sound is heard without its wave file")
 

@@ -8,8 +8,8 @@ import sys
 import time
 
 from harness.desktop import Desktop, audible_seconds
-from harness.game_window import (COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, Game, exit_game, expect,
-                                 fire_at_row, light, over, panel_slot, reddish)
+from harness.game_window import (COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, exit_game, expect, fire_at_row,
+                                 light, open_game, over, panel_slot, reddish)
 from harness.screen import BLACK, BLUE, CYAN, DARK_YELLOW, GREY, RED, YELLOW
 
 
@@ -89,8 +89,7 @@ def play(program, artifacts):
     with Desktop(artifacts) as desk:
         started = time.monotonic()
         with desk.recording("start-up") as wav:
-            kalvenor = desk.start([program])
-            game = Game(desk)
+            kalvenor, game = open_game(desk, program)
             time.sleep(2.5)
         start_up = audible_seconds(wav)
         print(f"start-up sound heard for {start_up:.3f} s")

@@ -12,7 +12,7 @@ import random
 import time
 
 from harness.desktop import Desktop
-from harness.game_window import COLUMNS, MENU_ITEMS, ROWS, TITLE, Game, exit_game, expect, finish_game, run
+from harness.game_window import COLUMNS, MENU_ITEMS, ROWS, TITLE, exit_game, expect, finish_game, open_game, run
 from harness.screen import BLUE
 from harness.short_game import play_a_short_game, soak, start_a_sinking
 
@@ -74,8 +74,7 @@ def play_the_next_game(game, label):
 def play(program, artifacts):
     rng = random.Random(1000)
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk)
+        kalvenor, game = open_game(desk, program)
         started = time.monotonic()
         missed = 0
         for done in range(CHUNK, CYCLES + 1, CHUNK):

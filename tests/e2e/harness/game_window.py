@@ -7,7 +7,7 @@ import sys
 import time
 
 from .desktop import wait_until
-from .screen import BLACK, BLUE, GREY
+from .screen import BLACK, BLUE, DARK_YELLOW, GREY, YELLOW
 
 COLUMNS, ROWS, SHIP_CELLS = 30, 25, 31
 CLIENT_WIDTH, CLIENT_HEIGHT = 934, 502
@@ -129,6 +129,14 @@ class Game:
             wait_until(lambda: self.look().at(30, 5) == BLUE, self.timeout, "the File menu to close")
 
 
+def open_game(desk, program, **options):
+    """Starts the program on the desktop and waits for its window's title
+    picture; returns the program's process and its Game (`options` as Game
+    takes them)."""
+    process = desk.start([program])
+    return process, Game(desk, **options)
+
+
 def over(game):
     return game.cells().count(BLACK) == SHIP_CELLS
 
@@ -161,9 +169,16 @@ def fire_at_row(game, row):
 
 def play_to_the_end(game):
     """Fires at the rows one after the other until every ship is sunk, and
-    returns the cells' colours once the last sinking is over."""
+    returns the cells' colours once the last sinking is over. A cell under a
+    listening buoy turns grey again when the buoy's cycle ends, and is fired
+    at then."""
     for row in range(ROWS):
         fire_at_row(game, row)
+    if not over(game):
+        wait_until(lambda: not {DARK_YELLOW, YELLOW} & set(game.look().cells()), 10 * game.pace + game.timeout,
+                   "the buoys' cycles to end")
+        for row in range(ROWS):
+            fire_at_row(game, row)
     time.sleep(SINKING_SECONDS * game.pace)
     return game.look().cells()
 
