@@ -2,8 +2,8 @@
 #pragma once
 // Plays samples on the sound server through libpulse: one stream per sound,
 // handed the whole sample as soon as the server has set it up, and ended by
-// stop() or by the next sound on its channel. The channels know nothing of
-// each other.
+// stop(), by the next sound on its channel, or once it has played out or
+// failed. The channels know nothing of each other.
 //
 // The connection is made in the background, so the caller never waits for
 // the server: a sound asked for while it is being made starts once it is up.
