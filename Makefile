@@ -100,9 +100,9 @@ deb: package-deps
 # package's build-time tests are the ones `make test` has just run. The first
 # step says at once if the machine cannot make the root's namespace.
 test-clean-root: test-deps
-	$(PYTHON3) tests/package/clean_root_install.py --check
+	PYTHONPATH=$(CURDIR)/tests/e2e $(PYTHON3) tests/package/clean_root_install.py --check
 	$(MAKE) deb DEB_BUILD_OPTIONS=nocheck
-	$(PYTHON3) tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
+	PYTHONPATH=$(CURDIR)/tests/e2e $(PYTHON3) tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_DIR)

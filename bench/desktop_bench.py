@@ -4,7 +4,7 @@
 kmines, gnome-mines and knavalbattle and beside an empty Qt 6 window as the
 floor.
 
-On a private desktop (Xvfb, session bus, PulseAudio), every round starts each
+On the end-to-end tests' private desktop (Xvfb, session bus, PulseAudio), every round starts each
 program in turn (A B C D, A B C D, ...), each time just after an uncounted
 start of the same program, and measures:
 - the time from starting it to the first MapNotify of a top-level window;
@@ -26,7 +26,8 @@ import subprocess
 import sys
 import time
 
-from private_desktop import PrivateDesktop, stop_pid
+from harness.child_processes import stop_pid
+from harness.desktop import Desktop
 from process_cost import IdleCost, resident_mib
 from programs import programs
 from results_table import processes, table, targets
@@ -50,7 +51,7 @@ def window_owner(screen, window, process):
 def measure(desktop, screen, program, idle):
     screen.forget_events()
     started = time.monotonic()
-    process = desktop.start(program.argv, program.name)
+    process = desktop.start(program.argv, log_name=program.name, tied=False)
     owner = None
     try:
         mapped, window = screen.next_map(started + MAP_TIMEOUT)
@@ -80,7 +81,7 @@ def warm_up(desktop, screen, program):
     has; and this machine pages out file data left unused for a minute, while
     a desktop keeps the programs it just ran in its page cache."""
     screen.forget_events()
-    process = desktop.start(program.argv, program.name)
+    process = desktop.start(program.argv, log_name=program.name, tied=False)
     try:
         screen.next_map(time.monotonic() + MAP_TIMEOUT)
         time.sleep(2)
@@ -115,7 +116,8 @@ def main():
 
     measured = programs(os.path.abspath(args.build_dir))
     results = {program.name: [] for program in measured}
-    with PrivateDesktop(os.path.join(args.build_dir, "bench", "desktop-logs")) as desktop:
+    with Desktop(os.path.join(args.build_dir, "bench", "desktop-logs"), size=(1280, 1024)) as desktop:
+        desktop.start_session_bus()
         screen = ScreenWatch(desktop.env["DISPLAY"])
         try:
             for round_number in range(1, args.rounds + 1):

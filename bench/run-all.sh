@@ -28,4 +28,4 @@ fi
 
 echo
 echo "== Start-up, memory and idle cost on a desktop, against the peers"
-/usr/bin/python3 -B "$here/desktop_bench.py" "$build" --out "$build/bench/desktop-results.md"
+PYTHONPATH="$here/../tests/e2e" /usr/bin/python3 -B "$here/desktop_bench.py" "$build" --out "$build/bench/desktop-results.md"

@@ -16,8 +16,8 @@ inline constexpr int kClientHeight = 7530;
 
 // Colours as &H00BBGGRR values.
 inline constexpr int kBlue = 16711680;
-inline constexpr int kCyan = 16776960;
-inline constexpr int kYellow = 65535;
+inline constexpr int kCyan = static_cast<int>(CellColour::Cyan);
+inline constexpr int kYellow = static_cast<int>(CellColour::Yellow);
 inline constexpr int kWhite = 16777215;
 inline constexpr int kCellBorder = 0x202020;  // dark grey, around cells and swatches
 inline constexpr int kPressedYellow = 0x00c0c0;
@@ -32,7 +32,7 @@ inline constexpr TwipRect kGridBanner = {720, 120, 6015, 335};
 inline constexpr TwipRect kFleetBanner = {7680, 120, 6015, 335};
 
 // Fleet panel slots are placed by Start; until then they sit on ship 0's place.
-inline constexpr TwipRect kPanelSlot = {7560, 600, 3015, 975};
+inline constexpr TwipRect kPanelSlot = {panelPosition(0).left, panelPosition(0).top, 3015, 975};
 
 struct LegendEntry {
   TwipPoint swatch;  // 255 x 255
@@ -63,13 +63,12 @@ inline constexpr std::array<TwipLine, 4> kLegendFrame = {{
     {{7560, 7200}, {13800, 7200}},
 }};
 
-// The hit-marker bars: top, bottom, left, right. The game moves them.
-inline constexpr std::array<TwipRect, 4> kMarkerBars = {{
-    {7440, 1560, 3255, 135},
-    {7440, 1800, 3255, 135},
-    {7440, 2160, 135, 1215},
-    {7680, 2160, 135, 1215},
-}};
+// The hit-marker bars at the game's places: top, bottom, left, right.
+constexpr TwipRect markerBar(int bar) {
+  const TwipPoint place = kMarkerBarPlaces[bar];
+  return bar < 2 ? TwipRect{place.left, place.top, 3255, 135} : TwipRect{place.left, place.top, 135, 1215};
+}
+inline constexpr std::array<TwipRect, 4> kMarkerBars = {markerBar(0), markerBar(1), markerBar(2), markerBar(3)};
 
 inline constexpr TwipRect kBuoyLabel = {2040, 6720, 3015, 255};
 inline constexpr std::string_view kBuoyLabelCaption = kBuoyIdleCaption;
@@ -81,7 +80,7 @@ constexpr TwipRect buoyButton(int k) { return {2160 + 600 * k, 6960, 375, 255}; 
 inline constexpr TwipRect kScoreTitle = {5760, 6720, 1335, 255};
 inline constexpr std::string_view kScoreTitleCaption = "Score:";
 inline constexpr TwipRect kScore = {5640, 6960, 1455, 255};
-inline constexpr std::string_view kScoreCaption = " 1000";
+inline constexpr std::string_view kScoreCaption = kScoreCaptionAtLoad;
 
 // Fonts in pixels at 96 dots per inch: the score's bold 9.75 points, and
 // for the other labels 10 pixels, the size at which the longest captions

@@ -4,7 +4,7 @@
 namespace kalvenor::ui {
 
 GameSession::GameSession(RandomSource& random, SoundChannels& sound, WindowTimers::Clock clock)
-    : random_(random), timers_(std::move(clock)), game_(window_, timers_, sound, random) {
+    : timers_(std::move(clock)), game_(window_, timers_, sound, random) {
   timers_.defer(Timer::Tmr1);
   QObject::connect(&window_, &SeaWindow::menuChosen, &window_, [this](MenuItem item) {
     runOwedTicks();
@@ -36,10 +36,8 @@ void GameSession::open() {
 }
 
 void GameSession::runOwedTicks() {
-  // A Tmr1 tick draws one number and changes nothing else: however long the
-  // idle, its ticks are one skip of the sequence.
   if (const std::int64_t owed = timers_.takeOwedTicks(Timer::Tmr1); owed > 0) {
-    random_.skip(static_cast<std::uint64_t>(owed));
+    game_.tmr1Ticks(static_cast<std::uint64_t>(owed));
   }
 }
 

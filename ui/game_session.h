@@ -8,8 +8,8 @@
 // Tmr1 never wakes the program. Its tick only draws a number from the random
 // sequence, and nothing sees the sequence but the next handler of Frmsea; so
 // Tmr1 counts its ticks on a monotonic clock, and before any event reaches
-// Frmsea the session skips the sequence past the ticks owed since the last
-// one, in one step however long the idle. Every draw then takes the number it
+// Frmsea the session hands it the ticks owed since the last one, which it
+// serves in one step however long the idle. Every draw then takes the number it
 // would have taken had Tmr1 ticked every 2 ms.
 
 #include <optional>
@@ -41,7 +41,6 @@ class GameSession {
   void runOwedTicks();
   void onMenu(MenuItem item);
 
-  RandomSource& random_;
   std::optional<const Pictures> pictures_;  // outlives the window that shows them
   SeaWindow window_;
   WindowTimers timers_;

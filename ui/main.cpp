@@ -12,6 +12,7 @@
 
 #include "application.h"
 #include "game_session.h"
+#include "scale_factor.h"
 #include "sound_library.h"
 #include "window_style.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
   // desktop matches with the installed desktop entry and icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kalvenor::ui::kApplicationId));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
+  kalvenor::ui::keepScaleFactorInRange();
   QApplication app(argc, argv);
   fontConfiguration.join();
   QApplication::setStyle(new kalvenor::ui::WindowStyle);  // the application owns its style

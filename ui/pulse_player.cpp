@@ -41,36 +41,51 @@ pa_sample_format_t pulseFormat(SampleFormat format) {
 }  // namespace
 
 PulsePlayer::PulsePlayer() : loop_(pa_threaded_mainloop_new()) {
-  pa_threaded_mainloop_set_name(loop_, "kalvenor-sound");
-  pa_threaded_mainloop_start(loop_);
+  if (loop_) {
+    pa_threaded_mainloop_set_name(loop_, "kalvenor-sound");
+    if (pa_threaded_mainloop_start(loop_) < 0) {
+      pa_threaded_mainloop_free(loop_);
+      loop_ = nullptr;
+    }
+  }
+  if (!loop_) {
+    qInfo("Kalvenor: the sound server's client library cannot start its thread; the game plays without sound.");
+    return;
+  }
   LoopLock lock(loop_);
   connect();
 }
 
 PulsePlayer::~PulsePlayer() {
+  if (!loop_) return;
   {
     LoopLock lock(loop_);
     for (Sound& sound : sounds_) end(sound);
-    pa_context_set_state_callback(context_, nullptr, nullptr);
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
+    if (context_) {
+      pa_context_set_state_callback(context_, nullptr, nullptr);
+      pa_context_disconnect(context_);
+      pa_context_unref(context_);
+    }
   }
   pa_threaded_mainloop_stop(loop_);
   pa_threaded_mainloop_free(loop_);
 }
 
 void PulsePlayer::play(int channel, const WaveSample& sample) {
+  if (!loop_) return;
   LoopLock lock(loop_);
   Sound& sound = sounds_.at(channel);
   end(sound);
-  sound.sample = &sample;
-  switch (pa_context_get_state(context_)) {
+  sound.sample = sample;  // shares the frames, which the server's thread reads
+  switch (context_ ? pa_context_get_state(context_) : PA_CONTEXT_FAILED) {
     case PA_CONTEXT_READY:
       start(sound);
       break;
+    case PA_CONTEXT_UNCONNECTED:
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
-      connect();  // the server went away or was never there: the sound starts if it is back
+      // The server went away or was never there: the sound starts if it is back.
+      if (!connect()) end(sound);
       break;
     default:
       break;  // the sound starts once the connection is up
@@ -78,24 +93,39 @@ void PulsePlayer::play(int channel, const WaveSample& sample) {
 }
 
 void PulsePlayer::stop(int channel) {
+  if (!loop_) return;
   LoopLock lock(loop_);
   end(sounds_.at(channel));
 }
 
 bool PulsePlayer::busy(int channel) const {
+  if (!loop_) return false;
   LoopLock lock(loop_);
-  return sounds_.at(channel).sample != nullptr;
+  return sounds_.at(channel).sample.has_value();
 }
 
-void PulsePlayer::connect() {
+bool PulsePlayer::connect() {
   if (context_) {
     pa_context_set_state_callback(context_, nullptr, nullptr);
     pa_context_unref(context_);
   }
   context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Kalvenor");
+  if (!context_) {
+    tellUnreachable("no connection can be made");
+    return false;
+  }
   pa_context_set_state_callback(context_, contextChanged, this);
-  // A failure here has already reached contextChanged.
-  pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
+  if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) return true;
+  // A failure on the way has already reached contextChanged; one before it
+  // leaves the connection unconnected, and the next sound tries again.
+  tellUnreachable(pa_strerror(pa_context_errno(context_)));
+  return false;
+}
+
+void PulsePlayer::tellUnreachable(const char* why) {
+  if (toldUnreachable_) return;
+  toldUnreachable_ = true;
+  qInfo("Kalvenor: no sound server answers (%s); the game stays silent until one does.", why);
 }
 
 void PulsePlayer::start(Sound& sound) {
@@ -106,7 +136,7 @@ void PulsePlayer::start(Sound& sound) {
   const pa_buffer_attr buffer{unset, static_cast<uint32_t>(pa_usec_to_bytes(kLatency, &spec)), unset, unset, unset};
   sound.stream = pa_stream_new(context_, "Kalvenor", &spec, nullptr);
   if (!sound.stream) {
-    sound.sample = nullptr;
+    sound.sample.reset();
     return;
   }
   pa_stream_set_state_callback(sound.stream, streamChanged, &sound);
@@ -122,7 +152,7 @@ void PulsePlayer::end(Sound& sound) {
     pa_stream_unref(sound.stream);
     sound.stream = nullptr;
   }
-  sound.sample = nullptr;
+  sound.sample.reset();
 }
 
 void PulsePlayer::contextChanged(pa_context* context, void* data) {
@@ -135,11 +165,7 @@ void PulsePlayer::contextChanged(pa_context* context, void* data) {
       break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
-      if (!player.toldUnreachable_) {
-        player.toldUnreachable_ = true;
-        qInfo("Kalvenor: no sound server answers (%s); the game stays silent until one does.",
-              pa_strerror(pa_context_errno(context)));
-      }
+      player.tellUnreachable(pa_strerror(pa_context_errno(context)));
       for (Sound& sound : player.sounds_) end(sound);
       break;
     default:
@@ -148,12 +174,37 @@ void PulsePlayer::contextChanged(pa_context* context, void* data) {
 }
 
 void PulsePlayer::streamChanged(pa_stream* stream, void* data) {
-  if (pa_stream_get_state(stream) != PA_STREAM_READY) return;
-  const QByteArray& frames = static_cast<Sound*>(data)->sample->frames;
-  pa_stream_write(stream, frames.constData(), frames.size(), nullptr, 0, PA_SEEK_RELATIVE);
-  // A sample shorter than what the server waits for before it starts a
-  // stream would never start; draining starts it anyway.
-  if (pa_operation* drain = pa_stream_drain(stream, nullptr, nullptr)) pa_operation_unref(drain);
+  Sound& sound = *static_cast<Sound*>(data);
+  switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY: {
+      const QByteArray& frames = sound.sample->frames;
+      if (pa_stream_write(stream, frames.constData(), frames.size(), nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        end(sound);
+        return;
+      }
+      // A sample shorter than what the server waits for before it starts a
+      // stream would never start; draining starts it anyway, and tells when
+      // the sound has played out.
+      pa_operation* drain = pa_stream_drain(stream, playedOut, &sound);
+      if (!drain) {
+        end(sound);
+        return;
+      }
+      pa_operation_unref(drain);
+      break;
+    }
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+      end(sound);
+      break;
+    default:
+      break;
+  }
+}
+
+void PulsePlayer::playedOut(pa_stream* stream, int, void* data) {
+  Sound& sound = *static_cast<Sound*>(data);
+  if (sound.stream == stream) end(sound);  // not a later sound on the channel
 }
 
 }  // namespace kalvenor::ui

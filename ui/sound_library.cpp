@@ -11,11 +11,13 @@ SoundLibrary::SoundLibrary(const QString& path, WaveSources sources)
 SoundChannels& SoundLibrary::channels() {
   if (!tried_) {
     tried_ = true;
-    const auto make = reinterpret_cast<MakeWaveChannels>(library_.resolve(kMakeWaveChannels));
-    if (make) {
+    if (!library_.load()) {
+      qInfo("Kalvenor: %s; the game plays without sound.", qUtf8Printable(library_.errorString()));
+    } else if (const auto make = reinterpret_cast<MakeWaveChannels>(library_.resolve(kMakeWaveChannels))) {
       loaded_ = make(sources_, &owner_);
     } else {
-      qInfo("Kalvenor: %s; the game plays without sound.", qUtf8Printable(library_.errorString()));
+      qInfo("Kalvenor: %s is no Kalvenor sound module (it lacks %s); the game plays without sound.",
+            qUtf8Printable(library_.fileName()), kMakeWaveChannels);
     }
   }
   return loaded_ ? *loaded_ : silent_;

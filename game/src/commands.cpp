@@ -11,11 +11,6 @@ namespace {
 // The intact image of each ship, given to its panel slot at Start.
 constexpr int intactImage(int ship) { return classOf(ship).intactImage; }
 
-// Panel slot s: two columns, five rows.
-constexpr TwipPoint panelPosition(int ship) {
-  return {ship % 2 == 0 ? 7560 : 10800, 600 + 1080 * (ship / 2)};
-}
-
 }  // namespace
 
 void Frmsea::formLoad() {
@@ -87,7 +82,9 @@ void Frmsea::mnustopClick() {
 
 void Frmsea::mnuexitClick() { view_.endProgram(); }
 
-void Frmsea::tmr1Timer() { random_.next(); }
+void Frmsea::tmr1Timer() { tmr1Ticks(1); }
+
+void Frmsea::tmr1Ticks(std::uint64_t count) { random_.skip(count); }
 
 void Frmsea::tmr2Timer() {
   disable(Timer::Tmr2);

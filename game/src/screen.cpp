@@ -8,11 +8,11 @@ namespace kalvenor {
 // The controls as the window is built: everything hidden, every cell grey
 // and enabled, the labels with their design-time captions and places.
 Screen::Screen()
-    : buoyCaption(kBuoyIdleCaption), scoreCaption(" 1000") {
+    : buoyCaption(kBuoyIdleCaption), scoreCaption(kScoreCaptionAtLoad) {
   cellColour.fill(CellColour::Grey);
   cellEnabled.fill(true);
   panelImage.fill(-1);
-  markerPosition = {{{7440, 1560}, {7440, 1800}, {7440, 2160}, {7680, 2160}}};
+  markerPosition = kMarkerBarPlaces;
 }
 
 int Screen::shownCells() const {

@@ -6,10 +6,10 @@ sinks a ship. Usage: audio_server_restart.py PROGRAM ARTIFACTS_DIR"""
 
 import time
 
-from desktop import Desktop, audible_seconds, wait_until
-from game_window import SINKING_SECONDS, TITLE, Game, exit_game, expect, fire_at_row, run
-from screen import BLUE, GREY
-from short_game import fire_a_row, fire_one, sink_a_ship
+from harness.desktop import Desktop, audible_seconds
+from harness.game_window import SINKING_SECONDS, exit_game, expect, fire_at_row, open_game, run
+from harness.screen import GREY
+from harness.short_game import fire_one, sink_a_ship
 
 
 def shots_heard(desk, game, cells, name):
@@ -24,12 +24,9 @@ def shots_heard(desk, game, cells, name):
 
 def play(program, artifacts):
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk)
-        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+        kalvenor, game = open_game(desk, program)
         time.sleep(2)
-        game.choose("Start")
-        wait_until(lambda: game.look().cell(0) == GREY, 10, "the grid")
+        game.start()
         before = shots_heard(desk, game, [0, 1, 2], "before")
         expect(before > 0.05, "the shots are not heard before the audio server goes")
 
@@ -44,7 +41,7 @@ def play(program, artifacts):
         after = shots_heard(desk, game, [4, 5, 6], "after")
         expect(after > 0.05, "the shots are not heard once the audio server is back")
         sink_a_ship(game)
-        fire_a_row(game, 2)
+        fire_at_row(game, 2)
         exit_game(game, kalvenor)
     print(f"shots heard for {before:.3f} s before the audio server went and {after:.3f} s after it came back")
 

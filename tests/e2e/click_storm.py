@@ -8,10 +8,10 @@ Usage: click_storm.py PROGRAM ARTIFACTS_DIR"""
 import random
 import time
 
-from desktop import Desktop, wait_until
-from game_window import COLUMNS, ROWS, TITLE, Game, exit_game, expect, finish_game, panel_slot, run
-from screen import BLUE
-from short_game import soak
+from harness.desktop import Desktop, wait_until
+from harness.game_window import COLUMNS, ROWS, exit_game, expect, finish_game, open_game, panel_slot, run
+from harness.screen import BLUE
+from harness.short_game import soak
 
 # Six bursts at least, so that the last one falls on a game just begun.
 CLICKS, BURST = (20_000, 1_000) if soak() else (2_400, 400)
@@ -43,11 +43,8 @@ def burst(desk, points):
 def play(program, artifacts):
     rng = random.Random(20_000)
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk, timeout=60)
-        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
-        game.choose("Start")
-        time.sleep(0.6)
+        kalvenor, game = open_game(desk, program, timeout=60)
+        game.start()
         started = time.monotonic()
         sent = 0
         for number in range(CLICKS // BURST):

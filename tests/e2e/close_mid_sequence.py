@@ -10,11 +10,10 @@ Usage: close_mid_sequence.py PROGRAM ARTIFACTS_DIR"""
 import os
 import time
 
-from desktop import Desktop, wait_until
-from game_window import TITLE, Game, run
-from memcheck import SLOW, under_memcheck, verdict
-from screen import BLUE, GREY
-from short_game import drop_a_buoy, play_a_short_game, start_a_sinking
+from harness.desktop import Desktop
+from harness.game_window import Game, run
+from harness.memcheck import SLOW, under_memcheck, verdict
+from harness.short_game import drop_a_buoy, play_a_short_game, start_a_sinking
 
 
 def play_then_close_in_a_sinking(game):
@@ -33,9 +32,7 @@ def close_during(desk, program, sequence):
     log = os.path.join(desk.artifacts, f"memcheck-{sequence.__name__}.log")
     kalvenor = desk.start(under_memcheck(program, log))
     game = Game(desk, timeout=SLOW, pace=4)
-    wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, SLOW, "the title picture")
-    game.menu("Down")  # Start
-    wait_until(lambda: game.look().cell(0) == GREY, SLOW, "the grid")
+    game.start(by_keys=True)
     sequence(game)
     game.look(f"{sequence.__name__}.png")
     status = kalvenor.wait(timeout=5 * SLOW)

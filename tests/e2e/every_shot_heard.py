@@ -13,11 +13,11 @@ Usage: every_shot_heard.py PROGRAM ARTIFACTS_DIR"""
 import os
 import time
 
-from desktop import Desktop, wait_until
-from game_window import COLUMNS, ROWS, SINKING_SECONDS, TITLE, Game, exit_game, expect, finish_game, run
-from monitor_clock import ATTACK, HEARD, MonitorClock
-from screen import BLACK, BLUE, CYAN, GREY, RED
-from xtest_pointer import Pointer
+from harness.desktop import Desktop
+from harness.game_window import COLUMNS, ROWS, SINKING_SECONDS, Game, exit_game, expect, finish_game, open_game, run
+from harness.monitor_clock import ATTACK, HEARD, MonitorClock
+from harness.screen import BLACK, CYAN, GREY, RED
+from harness.xtest_pointer import Pointer
 
 ON_TIME = 0.05  # from the click to the sound's first loud sample
 # On a machine busy with other work the window or the sound server may wait
@@ -216,12 +216,9 @@ def play(program, artifacts):
     log = []
     started = time.monotonic()
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk)
-        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+        kalvenor, game = open_game(desk, program)
         time.sleep(2)  # the start-up sound is over
-        game.choose("Start")
-        wait_until(lambda: game.look().cell(0) == GREY, 10, "the grid")
+        game.start()
         pointer = Pointer(desk.env["DISPLAY"])
         gunner = Gunner(pointer, game)
         try:
@@ -231,8 +228,7 @@ def play(program, artifacts):
             log.append(f"server_restart done at {time.monotonic() - started:.1f} s")
             finish_game(game)
             log.append(f"finish_game done at {time.monotonic() - started:.1f} s")
-            game.choose("Start")
-            wait_until(lambda: game.look().cell(0) == GREY, 10, "the grid of a new game")
+            game.start()
             gunner = Gunner(pointer, game)
             with MonitorClock(desk) as clock:
                 expect_heard(clock, gunner, "in a new game", log, count=3)

@@ -7,10 +7,9 @@ plays silent: misses, hits and a sinking. Usage: missing_waves.py PROGRAM ARTIFA
 import os
 import time
 
-from desktop import Desktop, audible_seconds, wait_until
-from game_window import TITLE, Game, exit_game, expect, run
-from screen import BLUE, GREY
-from short_game import fire_a_row, sink_a_ship
+from harness.desktop import Desktop, audible_seconds
+from harness.game_window import exit_game, expect, fire_at_row, open_game, run
+from harness.short_game import sink_a_ship
 
 WAVES = ("Kalvenorw1.wav", "Kalvenorw2.wav")
 
@@ -20,16 +19,13 @@ def play(program, artifacts):
     expect(not any(os.path.exists(os.path.join(beside, wave)) for wave in WAVES), f"a wave file lies in {beside}")
     with Desktop(artifacts) as desk:
         with desk.recording("start-up") as wav:
-            kalvenor = desk.start([program])
-            game = Game(desk)
-            wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+            kalvenor, game = open_game(desk, program)
             time.sleep(2.5)
         expect(audible_seconds(wav) == 0.0, "a start-up sound is heard without its wave file")
 
-        game.menu("Down")  # Start
-        wait_until(lambda: game.look().cell(0) == GREY, 10, "the grid")
+        game.start(by_keys=True)
         with desk.recording("game") as wav:
-            fire_a_row(game, 0)
+            fire_at_row(game, 0)
             sink_a_ship(game)
         game.look("silent-game.png")
         expect(audible_seconds(wav) == 0.0, "shots are heard without their wave files")

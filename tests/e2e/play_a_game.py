@@ -7,10 +7,10 @@ and Exit. Usage: play_a_game.py PROGRAM ARTIFACTS_DIR"""
 import sys
 import time
 
-from desktop import Desktop, audible_seconds, wait_until
-from game_window import (COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, Game, exit_game, expect, fire_at_row,
-                         light, over, panel_slot, reddish)
-from screen import BLACK, BLUE, CYAN, DARK_YELLOW, GREY, RED, YELLOW
+from harness.desktop import Desktop, audible_seconds
+from harness.game_window import (COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, exit_game, expect, fire_at_row,
+                                 light, open_game, over, panel_slot, reddish)
+from harness.screen import BLACK, BLUE, CYAN, DARK_YELLOW, GREY, RED, YELLOW
 
 
 def check_title(game):
@@ -89,17 +89,14 @@ def play(program, artifacts):
     with Desktop(artifacts) as desk:
         started = time.monotonic()
         with desk.recording("start-up") as wav:
-            kalvenor = desk.start([program])
-            game = Game(desk)
-            wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+            kalvenor, game = open_game(desk, program)
             time.sleep(2.5)
         start_up = audible_seconds(wav)
         print(f"start-up sound heard for {start_up:.3f} s")
         expect(0.05 < start_up <= 1.8, "the start-up sound is not heard, or outlasts its 1.7 s")
         check_title(game.look("title.png"))
 
-        game.menu("Down")  # Start
-        time.sleep(0.6)
+        game.start(by_keys=True)
         intact = check_new_game(game.look("new-game.png"))
 
         game.menu("Down")  # Sound: off while sweeping, so that a recording hears one shot
@@ -137,8 +134,7 @@ def play(program, artifacts):
         expect(game.at(146, 466) == BLUE, "buoy buttons still shown at the end")
         print(f"game over: 31 cells black, {len(untouched)} cells left unfired after the last hit")
 
-        game.menu("Down")  # Start, enabled again
-        time.sleep(0.6)
+        game.start(by_keys=True)  # enabled again
         check_new_game(game.look("second-game.png"), intact)
 
         exit_game(game, kalvenor)

@@ -7,10 +7,10 @@ of the game, Stop playing and Exit. Usage: play_by_keys.py PROGRAM ARTIFACTS_DIR
 
 import time
 
-from desktop import Desktop, audible_seconds, wait_until
-from game_window import COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, Game, expect, over, run
-from keyboard import Keys
-from screen import BLACK, BLUE, DARK_YELLOW, GREY, YELLOW
+from harness.desktop import Desktop, audible_seconds, wait_until
+from harness.game_window import COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, expect, open_game, over, run
+from harness.keyboard import Keys
+from harness.screen import BLACK, BLUE, DARK_YELLOW, GREY, YELLOW
 
 IN_GAME = ("Sound", "Stop playing", "Exit")
 GAME_OVER = ("Start", "Sound", "Stop playing", "Exit")
@@ -22,9 +22,7 @@ def buoy_button_shown(game, k):
 
 def play(program, artifacts):
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk)
-        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+        kalvenor, game = open_game(desk, program)
         keys = Keys(game)
 
         keys.menu("Start", ("Start", "Sound", "Exit"))

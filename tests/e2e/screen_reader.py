@@ -9,13 +9,13 @@ Usage: screen_reader.py PROGRAM ARTIFACTS_DIR"""
 import re
 import time
 
-from reader import Reader, start_accessibility_bus, under_system_python
+from harness.reader import Reader, start_accessibility_bus, under_system_python
 
 under_system_python()
 
-from desktop import Desktop, wait_until  # noqa: E402
-from game_window import COLUMNS, ROWS, SINKING_SECONDS, TITLE, Game, expect, fire_at_row, run  # noqa: E402
-from screen import BLACK, BLUE, CYAN, GREY, RED  # noqa: E402
+from harness.desktop import Desktop, wait_until  # noqa: E402
+from harness.game_window import COLUMNS, ROWS, SINKING_SECONDS, Game, expect, fire_at_row, run  # noqa: E402
+from harness.screen import BLACK, CYAN, GREY, RED  # noqa: E402
 
 DESCRIBED = "object:property-change:accessible-description"
 FLASH = "Listening buoy flash (if ship is near)"
@@ -86,12 +86,10 @@ def play(program, artifacts):
         start_accessibility_bus(desk)
         desk.start([program])
         game = Game(desk)
-        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
         reader = Reader()
         reader.listen(DESCRIBED)
 
-        game.menu("Down")  # Start
-        wait_until(lambda: game.look().cell(0) == GREY, 5, "the grid")
+        game.start(by_keys=True)
         table = reader.table()
         expect(table is not None, "no table on the accessibility bus")
         started = time.monotonic()

@@ -10,9 +10,9 @@ import os
 import subprocess
 import time
 
-from desktop import Desktop, wait_until
-from game_window import CLIENT_HEIGHT, CLIENT_WIDTH, COLUMNS, ROWS, TITLE, expect, run
-from screen import BLUE, CYAN, GREY, RED, YELLOW, Shot
+from harness.desktop import Desktop, wait_until
+from harness.game_window import CLIENT_HEIGHT, CLIENT_WIDTH, COLUMNS, ROWS, TITLE, expect, run
+from harness.screen import BLUE, CYAN, GREY, RED, YELLOW, Shot
 
 FACTORS = (1, 1.25, 1.5, 1.75, 2)
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")

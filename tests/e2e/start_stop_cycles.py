@@ -11,10 +11,10 @@ Usage: start_stop_cycles.py PROGRAM ARTIFACTS_DIR"""
 import random
 import time
 
-from desktop import Desktop, wait_until
-from game_window import COLUMNS, MENU_ITEMS, ROWS, TITLE, Game, exit_game, expect, finish_game, run
-from screen import BLUE
-from short_game import play_a_short_game, soak, start_a_sinking
+from harness.desktop import Desktop
+from harness.game_window import COLUMNS, MENU_ITEMS, ROWS, TITLE, exit_game, expect, finish_game, open_game, run
+from harness.screen import BLUE
+from harness.short_game import play_a_short_game, soak, start_a_sinking
 
 CYCLES = 1000 if soak() else 40
 CHUNK = 20          # cycles sent in one xdotool run, then checked
@@ -55,16 +55,14 @@ def cycle(game, rng):
 
 
 def stop_in_a_sinking(game, rng):
-    expect(game.choose("Start"), "Start is not offered on the title")
-    wait_until(lambda: game.look().cell(0) != BLUE, 10, "the grid")
+    game.start()
     start_a_sinking(game)  # the sinking holds the grid for 600 ms or more from now
     time.sleep(round(rng.uniform(0, 0.3), 3))
     expect(game.choose("Stop playing"), "Stop playing is not offered in a sinking")
 
 
 def play_the_next_game(game, label):
-    expect(game.choose("Start"), "Start is not offered on the title")
-    wait_until(lambda: game.look().cell(0) != BLUE, 10, "the grid")
+    game.start()
     if soak():
         finish_game(game, label)
     else:
@@ -76,9 +74,7 @@ def play_the_next_game(game, label):
 def play(program, artifacts):
     rng = random.Random(1000)
     with Desktop(artifacts) as desk:
-        kalvenor = desk.start([program])
-        game = Game(desk)
-        wait_until(lambda: game.look().at(*TITLE[:2]) != BLUE, 30, "the title picture")
+        kalvenor, game = open_game(desk, program)
         started = time.monotonic()
         missed = 0
         for done in range(CHUNK, CYCLES + 1, CHUNK):

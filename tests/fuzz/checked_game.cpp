@@ -109,8 +109,8 @@ void CheckedGame::tick(Timer timer) {
 }
 
 // A Tmr1 tick only draws a number (the unit tests hold it to that), so the
-// ticks between two of the other timers are one skip, and there is nothing
-// new to check after them.
+// game serves the ticks between two of the other timers at once, and there
+// is nothing new to check after them.
 bool CheckedGame::advance(std::int64_t ms) {
   bool gameTicked = false;
   clock_.advance(
@@ -119,7 +119,7 @@ bool CheckedGame::advance(std::int64_t ms) {
         tick(timer);
         gameTicked = true;
       },
-      [this](std::int64_t count) { random_.skip(static_cast<std::uint64_t>(count)); });
+      [this](std::int64_t count) { game_.tmr1Ticks(static_cast<std::uint64_t>(count)); });
   return gameTicked;
 }
 

@@ -34,9 +34,11 @@ TEST(WindowLoad, ATmr1TickOnlyAdvancesTheRandomSequence) {
   h.game.mnustartClick();
   const Screen before = h.screen();
   const std::int16_t score = h.game.score;
-  h.feed({0.9f});
+  h.feed({0.9f, 0.1f, 0.2f, 0.3f});
   h.game.tmr1Timer();
   EXPECT_EQ(h.random.drawn(), 1u);
+  h.game.tmr1Ticks(3);  // a run of ticks served at once draws as many
+  EXPECT_EQ(h.random.drawn(), 4u);
   EXPECT_EQ(h.screen(), before);
   EXPECT_EQ(h.game.score, score);
 }

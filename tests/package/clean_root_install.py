@@ -27,10 +27,9 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from desktop import Desktop, wait_until  # noqa: E402
-from game_window import Game, expect  # noqa: E402
-from screen import GREY  # noqa: E402
+from harness.desktop import Desktop, wait_until
+from harness.game_window import Game, expect
+from harness.screen import GREY
 
 SUITE = "bookworm"
 IN_NAMESPACE = "KALVENOR_CLEAN_ROOT_NAMESPACE"
@@ -187,7 +186,8 @@ def main():
     if os.geteuid() != 0:
         if not shutil.which("sudo"):
             sys.exit(f"clean-root: needs root, or sudo to become root; {SKIP_HINT}")
-        os.execvp("sudo", ["sudo", f"KALVENOR_CACHE={cache}", sys.executable, *sys.argv])
+        os.execvp("sudo", ["sudo", f"KALVENOR_CACHE={cache}", f"PYTHONPATH={os.environ.get('PYTHONPATH', '')}",
+                           sys.executable, *sys.argv])
     if check_only:
         require_namespace()
         return

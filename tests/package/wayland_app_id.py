@@ -20,8 +20,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from child_processes import end_processes  # noqa: E402
+from harness.child_processes import end_processes
 
 SKIPPED = 77
 

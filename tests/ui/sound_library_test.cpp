@@ -18,9 +18,20 @@ using kalvenor::ui::testing::messages;
 
 namespace {
 
-bool pulseLoaded() {
+QByteArray loadedLibraries() {
   QFile maps(QStringLiteral("/proc/self/maps"));
-  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libpulse.so");
+  return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+}
+
+bool pulseLoaded() { return loadedLibraries().contains("/libpulse.so"); }
+
+// The file of a library this program has loaded, which is no sound module.
+QString loadedLibrary(const QByteArray& name) {
+  for (const QByteArray& line : loadedLibraries().split('\n')) {
+    const qsizetype path = line.indexOf('/');
+    if (path >= 0 && line.contains(name)) return QString::fromUtf8(line.mid(path));
+  }
+  return {};
 }
 
 }  // namespace
@@ -59,6 +70,17 @@ class SoundLibraryTest : public QObject {
     }
     QVERIFY(!sound.loaded());
     QCOMPARE(messages.filter("without sound").size(), 1);
+  }
+
+  void aLibraryWithoutTheEntryPointIsNamedAsSuch() {
+    const QString stranger = loadedLibrary("/libQt6Core.so");
+    QVERIFY(!stranger.isEmpty());
+    SoundLibrary sound(stranger, {nowhere_.path(), nowhere_.path()});
+    sound.command(Channel::One, SoundCommand::Open);
+    sound.command(Channel::One, SoundCommand::Play);
+    QVERIFY(!sound.loaded());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.at(0).contains(QStringLiteral("is no Kalvenor sound module (it lacks kalvenorMakeWaveChannels)")));
   }
 
  private:

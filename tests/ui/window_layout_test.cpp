@@ -9,8 +9,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <utility>
+
+#include "kept_messages.h"
 #include "picture_box.h"
 #include "pictures.h"
+#include "scale_factor.h"
 #include "sea_form.h"
 #include "sea_grid.h"
 #include "sea_window.h"
@@ -149,6 +153,27 @@ class WindowLayoutTest : public QObject {
     QVERIFY(sound.isChecked());
     window_->setMenuChecked(MenuItem::Mnusound, false);
     QVERIFY(!sound.isChecked());
+  }
+
+  // 100 would resample every picture a hundredfold, 0 would never show the
+  // window and -1 would shrink it to a dot: each is brought to the nearest
+  // supported scale with one line, before the application reads it.
+  void scaleFactorsOutsideTheSupportedOnesAreBroughtIn() {
+    const bool wasSet = qEnvironmentVariableIsSet("QT_SCALE_FACTOR");
+    const QByteArray before = qgetenv("QT_SCALE_FACTOR");
+    qInstallMessageHandler(kalvenor::ui::testing::keepMessage);
+    const QList<std::pair<QByteArray, QByteArray>> cases{
+        {"1", "1"}, {"1.5", "1.5"}, {"2", "2"}, {"100", "2"}, {"2.01", "2"}, {"0", "1"}, {"-1", "1"}, {"x", "1"}};
+    for (const auto& [asked, used] : cases) {
+      kalvenor::ui::testing::messages.clear();
+      qputenv("QT_SCALE_FACTOR", asked);
+      kalvenor::ui::keepScaleFactorInRange();
+      QCOMPARE(qgetenv("QT_SCALE_FACTOR"), used);
+      QCOMPARE(kalvenor::ui::testing::messages.size(), asked == used ? 0 : 1);
+    }
+    qInstallMessageHandler(nullptr);
+    if (wasSet) qputenv("QT_SCALE_FACTOR", before);
+    else qunsetenv("QT_SCALE_FACTOR");
   }
 
   void exitEndsWithoutTheUnloadStepAndClosingRunsIt() {

@@ -70,6 +70,17 @@ struct TwipPoint {
 // The one place of the title picture, at window load and at Stop playing.
 inline constexpr TwipRect kTitleRect = {3480, 240, 7380, 6870};
 
+// Where Start puts fleet panel slot k (ship k's); until then every slot sits
+// on ship 0's place.
+constexpr TwipPoint panelPosition(int ship) { return {ship % 2 == 0 ? 7560 : 10800, 600 + 1080 * (ship / 2)}; }
+
+// The hit-marker bars' places as the window is built: top, bottom, left,
+// right. The game moves them.
+inline constexpr std::array<TwipPoint, 4> kMarkerBarPlaces = {{{7440, 1560}, {7440, 1800}, {7440, 2160}, {7680, 2160}}};
+
+// The score's caption as the window is built.
+inline constexpr std::string_view kScoreCaptionAtLoad = " 1000";
+
 inline constexpr std::string_view kBuoyIdleCaption = "Listening buoys (Loss of points in button)";
 inline constexpr std::string_view kBuoyPendingCaption = "Set listening buoy to the map";
 

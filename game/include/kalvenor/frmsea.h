@@ -47,6 +47,9 @@ class Frmsea {
   // --- Timer ticks ---------------------------------------------------------
   void onTimer(Timer timer);
   void tmr1Timer();
+  // `count` Tmr1 ticks at once, as a long idle or a run between two other
+  // ticks owes them: a tick draws one number and changes nothing else.
+  void tmr1Ticks(std::uint64_t count);
   void tmr2Timer();
   void tmr3Timer();
   void tmr4Timer();

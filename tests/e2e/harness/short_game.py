@@ -6,9 +6,9 @@ a row fired at; and whether a test runs in its long soak form."""
 import os
 import time
 
-from desktop import wait_until
-from game_window import COLUMNS, ROWS, SINKING_SECONDS, expect
-from screen import BLACK, DARK_YELLOW, GREY, RED, YELLOW
+from .desktop import wait_until
+from .game_window import COLUMNS, ROWS, SINKING_SECONDS, fire_at_row
+from .screen import BLACK, DARK_YELLOW, GREY, RED, YELLOW
 
 
 def soak():
@@ -68,21 +68,10 @@ def drop_a_buoy(game, cell=375):
     wait_until(lambda: game.look().cell(cell) in (DARK_YELLOW, YELLOW), game.timeout, "the buoy to drop")
 
 
-def fire_a_row(game, row):
-    """Fires at every grey cell of a row in one go, no sinking under way,
-    and checks that the game took every shot."""
-    todo = [k for k in range(row * COLUMNS, (row + 1) * COLUMNS) if game.look().cell(k) == GREY]
-    for k in todo:
-        fire_one(game, k)
-        if game.cell(k) == BLACK:
-            time.sleep(SINKING_SECONDS * game.pace)
-    expect(all(game.look().cell(k) != GREY for k in todo), f"row {row}: the game ignored shots")
-
-
 def play_a_short_game(game):
     """A game cut short: a row fired at, a ship sunk, a buoy's whole cycle;
     every shot must be taken."""
-    fire_a_row(game, 0)
+    fire_at_row(game, 0)
     sink_a_ship(game)
     cell = next(k for k in range(COLUMNS * ROWS - 1, 0, -1) if game.cell(k) == GREY)
     drop_a_buoy(game, cell)

@@ -4,6 +4,7 @@ life, and ended politely, then for good. Standard library only, so that any
 Python may import it."""
 
 import ctypes
+import os
 import signal
 import subprocess
 import time
@@ -31,3 +32,15 @@ def end_processes(processes, timeout=5):
         except subprocess.TimeoutExpired:
             process.kill()
             process.wait()
+
+
+def stop_pid(pid):
+    """Ends a process that is not our child, such as one a launcher started."""
+    try:
+        os.kill(pid, signal.SIGTERM)
+        deadline = time.monotonic() + 5
+        while os.path.exists(f"/proc/{pid}") and time.monotonic() < deadline:
+            time.sleep(0.05)
+        os.kill(pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass

@@ -8,7 +8,7 @@ import os
 import sys
 import time
 
-from desktop import wait_until
+from .desktop import wait_until
 
 SYSTEM_PYTHON = "/usr/bin/python3"
 
@@ -27,13 +27,10 @@ def under_system_python():
 def start_accessibility_bus(desk):
     """A session bus and the accessibility bus launcher on the desktop; the
     programs started after this, and this process, use them."""
-    socket = os.path.join(desk.runtime, "session-bus")
-    address = "unix:path=" + socket
-    desk.start(["dbus-daemon", "--session", "--nofork", "--address=" + address])
-    wait_until(lambda: os.path.exists(socket), 10, "the session bus")
-    desk.env.update(DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    desk.start_session_bus()
+    desk.env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     desk.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    os.environ.update(DISPLAY=desk.env["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=address,
+    os.environ.update(DISPLAY=desk.env["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=desk.env["DBUS_SESSION_BUS_ADDRESS"],
                       XDG_RUNTIME_DIR=desk.runtime, HOME=desk.home)
 
 

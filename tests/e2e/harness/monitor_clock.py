@@ -19,7 +19,7 @@ import subprocess
 import threading
 import time
 
-from child_processes import die_with_parent, end_processes
+from .child_processes import die_with_parent, end_processes
 
 RATE = 44100
 FULL_SCALE = 32768

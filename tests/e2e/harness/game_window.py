@@ -6,8 +6,8 @@ rows of cells until a game is over."""
 import sys
 import time
 
-from desktop import wait_until
-from screen import BLACK, BLUE, GREY
+from .desktop import wait_until
+from .screen import BLACK, BLUE, DARK_YELLOW, GREY, YELLOW
 
 COLUMNS, ROWS, SHIP_CELLS = 30, 25, 31
 CLIENT_WIDTH, CLIENT_HEIGHT = 934, 502
@@ -37,8 +37,9 @@ class Game:
     """The game's window on the screen, in the window's own pixels."""
 
     def __init__(self, desk, timeout=30, pace=1.0):
-        """`timeout` bounds every wait for the window; `pace` stretches the
-        pauses a player makes, for a game that runs slower than usual."""
+        """Waits for the window and its title picture. `timeout` bounds
+        every wait for the window; `pace` stretches the pauses a player
+        makes, for a game that runs slower than usual."""
         self.desk = desk
         self.timeout = timeout
         self.pace = pace
@@ -48,6 +49,16 @@ class Game:
         self.left, self.top = x, y + height - CLIENT_HEIGHT  # the client area lies under the menu bar
         self.menu_bar = (x + 20, y + (height - CLIENT_HEIGHT) // 2)
         self.shot = None
+        wait_until(lambda: self.look().at(*TITLE[:2]) != BLUE, timeout, "the title picture")
+
+    def start(self, by_keys=False):
+        """File > Start, chosen with the mouse or, `by_keys`, opened with the
+        mouse and chosen with the keyboard; waits for the grid."""
+        if by_keys:
+            self.menu("Down")
+        elif not self.choose("Start"):
+            raise AssertionError("File > Start is not offered")
+        wait_until(lambda: self.look().cell(0) == GREY, self.timeout, "the grid")
 
     def look(self, save_as=None):
         """Reads the window's pixels, menu bar and open menu included."""
@@ -118,32 +129,56 @@ class Game:
             wait_until(lambda: self.look().at(30, 5) == BLUE, self.timeout, "the File menu to close")
 
 
+def open_game(desk, program, **options):
+    """Starts the program on the desktop and waits for its window's title
+    picture; returns the program's process and its Game (`options` as Game
+    takes them)."""
+    process = desk.start([program])
+    return process, Game(desk, **options)
+
+
 def over(game):
     return game.cells().count(BLACK) == SHIP_CELLS
 
 
 def fire_at_row(game, row):
-    """Fires at every grey cell of the row, again after a sinking held the
-    grid, until none is left or the game is over."""
+    """Fires at every grey cell of the row in one go, and again at what a
+    sinking held off, until none is left or the game is over. The game must
+    take every shot that no sinking holds off: after the first round, which a
+    sinking begun before the call may hold off too."""
     cells = range(row * COLUMNS, (row + 1) * COLUMNS)
-    for _ in range(8):
-        game.look()
-        todo = [k for k in cells if game.cell(k) == GREY]
-        if not todo or over(game):
+    for attempt in range(8):
+        colours = game.look().cells()
+        todo = [k for k in cells if colours[k] == GREY]
+        if not todo or colours.count(BLACK) == SHIP_CELLS:
             return
+        sunk = colours.count(BLACK)
         game.fire(todo)
-        time.sleep(0.2 * game.pace)
-        game.look()
-        if any(game.cell(k) == GREY for k in todo):
-            time.sleep(SINKING_SECONDS * game.pace)  # a sinking held the grid; fire again at what it ignored
+        try:
+            colours = wait_until(lambda: (now := game.look().cells()) and (
+                now.count(BLACK) > sunk or all(now[k] != GREY for k in todo)) and now,
+                game.timeout if attempt else SINKING_SECONDS * game.pace, "the shots")
+        except AssertionError:
+            if attempt:
+                raise AssertionError(f"row {row}: the game ignored shots with no sinking under way") from None
+            continue  # a sinking begun before held the grid, and is over now
+        if colours.count(BLACK) > sunk:
+            time.sleep(SINKING_SECONDS * game.pace)  # the sinking held the grid; fire again at what it ignored
     raise AssertionError(f"row {row} kept ignoring clicks")
 
 
 def play_to_the_end(game):
     """Fires at the rows one after the other until every ship is sunk, and
-    returns the cells' colours once the last sinking is over."""
+    returns the cells' colours once the last sinking is over. A cell under a
+    listening buoy turns grey again when the buoy's cycle ends, and is fired
+    at then."""
     for row in range(ROWS):
         fire_at_row(game, row)
+    if not over(game):
+        wait_until(lambda: not {DARK_YELLOW, YELLOW} & set(game.look().cells()), 10 * game.pace + game.timeout,
+                   "the buoys' cycles to end")
+        for row in range(ROWS):
+            fire_at_row(game, row)
     time.sleep(SINKING_SECONDS * game.pace)
     return game.look().cells()
 

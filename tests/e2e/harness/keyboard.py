@@ -5,9 +5,9 @@ place is kept here, as the player keeps it in mind."""
 
 import time
 
-from desktop import wait_until
-from game_window import COLUMNS, SINKING_SECONDS, over
-from screen import BLUE, GREY
+from .desktop import wait_until
+from .game_window import COLUMNS, SINKING_SECONDS, over
+from .screen import BLUE, GREY
 
 MENU_ITEMS = ("Start", "Sound", "Stop playing", "Exit")
 
