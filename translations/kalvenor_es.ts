@@ -3,6 +3,19 @@
 <!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <TS version="2.1" language="es">
 <context>
+    <name>Banner</name>
+    <message>
+        <source>SEA AREA</source>
+        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <translation>ZONA MARINA</translation>
+    </message>
+    <message>
+        <source>ENEMY FLEET</source>
+        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <translation>FLOTA ENEMIGA</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message>
         <source>Not shooted area</source>

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
 #include <algorithm>
+#include <stdexcept>
 
 #include "icon_sizes.h"
+#include "pictures/banner.h"
+#include "pictures/canvas.h"
 
 namespace kalvenor::ui {
 namespace {
@@ -23,12 +27,29 @@ QPixmap load(const QString& name) {
   return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
 }
 
+// A banner in the player's language, lettered as the drawn ones are. English,
+// or words the lettering cannot write, keep the drawn picture.
+QPixmap banner(const QString& name, const char* words) {
+  const QByteArray translated = QCoreApplication::translate("Banner", words).toUtf8();
+  if (translated == words) return load(name);
+  const int scale = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+  try {
+    QPixmap lettered = QPixmap::fromImage(assets::paintPicture(assets::kBannerSize, scale, [&](QPainter& painter) {
+      assets::paintBanner(painter, std::string_view(translated.constData(), translated.size()));
+    }));
+    lettered.setDevicePixelRatio(scale);
+    return lettered;
+  } catch (const std::invalid_argument&) {
+    return load(name);
+  }
+}
+
 }  // namespace
 
 Pictures::Pictures()
     : title_(load(QStringLiteral("title"))),
-      gridBanner_(load(QStringLiteral("banner-grid"))),
-      fleetBanner_(load(QStringLiteral("banner-fleet"))) {
+      gridBanner_(banner(QStringLiteral("banner-grid"), assets::kGridBannerWords)),
+      fleetBanner_(banner(QStringLiteral("banner-fleet"), assets::kFleetBannerWords)) {
   for (int pixels : kIconSizes) icon_.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(pixels));
 }
 

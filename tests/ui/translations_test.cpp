@@ -3,7 +3,8 @@
 // brackets and a third longer, shows that each text the player reads or a
 // screen reader says goes through translation. Each shipped catalogue
 // translates every one of them (none is left in English) and every caption
-// fits its label at scale 1. English needs no catalogue and stays as written.
+// fits its label at scale 1; the banners are lettered in the language. English
+// needs no catalogue and stays as written.
 
 #include <QAccessible>
 #include <QLabel>
@@ -14,11 +15,15 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "accessible_names.h"
 #include "kalvenor/controls.h"
 #include "kalvenor/fleet.h"
+#include "pictures.h"
+#include "pictures/banner.h"
+#include "pictures/vector_font.h"
 #include "sea_form.h"
 #include "sea_grid.h"
 #include "sea_window.h"
@@ -94,6 +99,23 @@ std::vector<Text> windowTexts(SeaWindow& window) {
   return texts;
 }
 
+QImage asDrawn(const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_RGB32); }
+
+// The banner's words keep clear of the rules and diamonds on either side.
+void checkBanner(const QPixmap& banner, const char* english, const QString& name) {
+  const QString words = QCoreApplication::translate("Banner", english);
+  double width = 0;
+  try {
+    width = kalvenor::assets::Lettering(10, 1.8).width(words.toStdString());
+  } catch (const std::invalid_argument&) {
+    QFAIL(qPrintable(words + " has letters the game's lettering lacks"));
+  }
+  QVERIFY2(width <= kalvenor::assets::kBannerSize.width() - 76, qPrintable(words + " is too wide for its banner"));
+  const QImage drawn = asDrawn(QPixmap(QStringLiteral(":/pictures/%1.png").arg(name)));
+  QCOMPARE(banner.size(), drawn.size());
+  QVERIFY2(asDrawn(banner) != drawn, qPrintable(name + " is not lettered anew"));
+}
+
 bool hasLetters(const QString& text) {
   return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
@@ -148,6 +170,9 @@ class TranslationsTest : public QObject {
         narrowest = std::min(narrowest, room.width() - width);
       }
       qInfo("%s: the tightest caption leaves %d pixels", qPrintable(language), narrowest);
+      const kalvenor::ui::Pictures pictures;
+      checkBanner(pictures.gridBanner(), kalvenor::assets::kGridBannerWords, QStringLiteral("banner-grid"));
+      checkBanner(pictures.fleetBanner(), kalvenor::assets::kFleetBannerWords, QStringLiteral("banner-fleet"));
     }
     QCoreApplication::removeTranslator(&recorder);
     QVERIFY2(recorder.misses.isEmpty(), qPrintable(QStringList(recorder.misses.values()).join(" | ") + " left in English"));
