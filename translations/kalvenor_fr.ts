@@ -14,6 +14,11 @@
         <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>FLOTTE ENNEMIE</translation>
     </message>
+    <message>
+        <source>NAVAL SEARCH</source>
+        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <translation>RECHERCHE NAVALE</translation>
+    </message>
 </context>
 <context>
     <name>Caption</name>

@@ -23,6 +23,8 @@
 #include "kalvenor/fleet.h"
 #include "pictures.h"
 #include "pictures/banner.h"
+#include "pictures/title.h"
+#include "pictures/title_sky.h"
 #include "pictures/vector_font.h"
 #include "sea_form.h"
 #include "sea_grid.h"
@@ -101,19 +103,22 @@ std::vector<Text> windowTexts(SeaWindow& window) {
 
 QImage asDrawn(const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_RGB32); }
 
-// The banner's words keep clear of the rules and diamonds on either side.
-void checkBanner(const QPixmap& banner, const char* english, const QString& name) {
+// A picture lettered anew in the language, its words no wider than `room`,
+// which keeps them clear of the rules on either side.
+void checkLettered(const QPixmap& picture, const char* english, const QString& name,
+                   const kalvenor::assets::Lettering& letters, double room) {
   const QString words = QCoreApplication::translate("Banner", english);
   double width = 0;
   try {
-    width = kalvenor::assets::Lettering(10, 1.8).width(words.toStdString());
+    width = letters.width(words.toStdString());
   } catch (const std::invalid_argument&) {
     QFAIL(qPrintable(words + " has letters the game's lettering lacks"));
   }
-  QVERIFY2(width <= kalvenor::assets::kBannerSize.width() - 76, qPrintable(words + " is too wide for its banner"));
+  QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 is %2 pixels wide, %3 has room for %4")
+                                         .arg(words).arg(width).arg(name).arg(room)));
   const QImage drawn = asDrawn(QPixmap(QStringLiteral(":/pictures/%1.png").arg(name)));
-  QCOMPARE(banner.size(), drawn.size());
-  QVERIFY2(asDrawn(banner) != drawn, qPrintable(name + " is not lettered anew"));
+  QCOMPARE(picture.size(), drawn.size());
+  QVERIFY2(asDrawn(picture) != drawn, qPrintable(name + " is not lettered anew"));
 }
 
 bool hasLetters(const QString& text) {
@@ -171,8 +176,13 @@ class TranslationsTest : public QObject {
       }
       qInfo("%s: the tightest caption leaves %d pixels", qPrintable(language), narrowest);
       const kalvenor::ui::Pictures pictures;
-      checkBanner(pictures.gridBanner(), kalvenor::assets::kGridBannerWords, QStringLiteral("banner-grid"));
-      checkBanner(pictures.fleetBanner(), kalvenor::assets::kFleetBannerWords, QStringLiteral("banner-fleet"));
+      using namespace kalvenor::assets;
+      const Lettering bannerLetters(10, 1.8), subtitleLetters(13, 2.2);
+      const double bannerRoom = kBannerSize.width() - 76, subtitleRoom = kTitleSize.width() - 200;
+      checkLettered(pictures.gridBanner(), kGridBannerWords, QStringLiteral("banner-grid"), bannerLetters, bannerRoom);
+      checkLettered(pictures.fleetBanner(), kFleetBannerWords, QStringLiteral("banner-fleet"), bannerLetters,
+                    bannerRoom);
+      checkLettered(pictures.title(), kTitleSubtitleWords, QStringLiteral("title"), subtitleLetters, subtitleRoom);
     }
     QCoreApplication::removeTranslator(&recorder);
     QVERIFY2(recorder.misses.isEmpty(), qPrintable(QStringList(recorder.misses.values()).join(" | ") + " left in English"));
