@@ -2,6 +2,7 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 
@@ -13,10 +14,9 @@ Translations::Translations(const QString& catalogueFolder, const QLocale& locale
   for (const QString& wanted : locale.uiLanguages()) {
     // "fi-FI" is looked for as kalvenor_fi_FI.qm, then kalvenor_fi.qm.
     const QString name = QLocale(wanted).name();
-    const QString language = name.section(u'_', 0, 0);
-    if (language == u"en" || language == u"C") return;
+    if (name.section(u'_', 0, 0) == u"en" || name == u"C") return;
     if (game_.load(QStringLiteral("kalvenor_") + name, catalogueFolder)) {
-      language_ = language;
+      language_ = QFileInfo(game_.filePath()).completeBaseName().section(u'_', 1);
       break;
     }
   }

@@ -25,7 +25,8 @@ class Translations final {
   Translations(const Translations&) = delete;
   Translations& operator=(const Translations&) = delete;
 
-  // The language loaded, e.g. "fi"; empty for English.
+  // The language of the catalogue loaded, as its file names it: "fi" for
+  // kalvenor_fi.qm. Empty for English.
   QString language() const { return language_; }
 
  private:
