@@ -38,7 +38,9 @@ QString panelSlotName(int slot, int image) {
   if (image == kLifeRingImage) return name + said(QT_TRANSLATE_NOOP("ScreenReader", "sunk"));
   if (step <= 0) return name + said(QT_TRANSLATE_NOOP("ScreenReader", "intact"));
   if (step == 1) return name + said(QT_TRANSLATE_NOOP("ScreenReader", "hit once"));
-  if (step < shipClass.cells) return name + countedText("ScreenReader", QT_TRANSLATE_N_NOOP("ScreenReader", "hit %n time(s)"), step);
+  if (step < shipClass.cells) {
+    return name + countedText("ScreenReader", QT_TRANSLATE_N_NOOP("ScreenReader", "hit %n time(s)"), step);
+  }
   return name + said(QT_TRANSLATE_NOOP("ScreenReader", "sinking"));
 }
 

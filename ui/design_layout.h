@@ -52,7 +52,10 @@ inline constexpr std::array<LegendEntry, 6> kLegend = {{
     {{7680, 6840}, {8040, 6840}, CellColour::Red, QT_TRANSLATE_NOOP("Caption", "Hit without sinking ship")},
     {{10800, 6120}, {11160, 6120}, CellColour::Black, QT_TRANSLATE_NOOP("Caption", "Hit and sunk")},
     {{10800, 6480}, {11160, 6480}, CellColour::DarkYellow, QT_TRANSLATE_NOOP("Caption", "Listening buoy")},
-    {{10800, 6840}, {11160, 6840}, CellColour::Yellow, QT_TRANSLATE_NOOP("Caption", "Listening buoy flash (if ship is near)")},
+    {{10800, 6840},
+     {11160, 6840},
+     CellColour::Yellow,
+     QT_TRANSLATE_NOOP("Caption", "Listening buoy flash (if ship is near)")},
 }};
 
 // The yellow frame around the legend: left, right, top, bottom.

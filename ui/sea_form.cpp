@@ -104,7 +104,8 @@ void SeaForm::buildMarkerBars() {
 }
 
 void SeaForm::buildBuoyPanel() {
-  addElement(Control::Lbllbuoy, colouredLabel(translatedCaption(design::kBuoyLabelCaption), design::kBlue, design::kWhite, this),
+  addElement(Control::Lbllbuoy,
+             colouredLabel(translatedCaption(design::kBuoyLabelCaption), design::kBlue, design::kWhite, this),
              toPixels(design::kBuoyLabel));
   const QString buttonStyle =
       QStringLiteral("QPushButton { background: %1; color: black; padding: 0; border: 1px solid %2; }"

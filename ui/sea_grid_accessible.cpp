@@ -64,6 +64,8 @@ QString SeaGridAccessible::columnDescription(int column) const {
   return QCoreApplication::translate("ScreenReader", "Column %1").arg(column + 1);
 }
 
-QString SeaGridAccessible::rowDescription(int row) const { return QCoreApplication::translate("ScreenReader", "Row %1").arg(row + 1); }
+QString SeaGridAccessible::rowDescription(int row) const {
+  return QCoreApplication::translate("ScreenReader", "Row %1").arg(row + 1);
+}
 
 }  // namespace kalvenor::ui

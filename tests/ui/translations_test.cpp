@@ -152,7 +152,8 @@ class TranslationsTest : public QObject {
   void eachLanguageTranslatesEveryTextAndFits_data() {
     QTest::addColumn<QString>("language");
     // Every shipped language, as the build compiled them: kalvenor_fi.qm is "fi".
-    const QStringList catalogues = QDir(QStringLiteral(KALVENOR_CATALOGUE_DIR)).entryList({QStringLiteral("kalvenor_*.qm")});
+    const QStringList catalogues =
+        QDir(QStringLiteral(KALVENOR_CATALOGUE_DIR)).entryList({QStringLiteral("kalvenor_*.qm")});
     QVERIFY(catalogues.size() >= 4);
     for (const QString& catalogue : catalogues) {
       const QString language = catalogue.section(u'_', 1).chopped(3);
@@ -184,7 +185,11 @@ class TranslationsTest : public QObject {
         const int width = metrics.horizontalAdvance(shown.text);
         QVERIFY2(width <= room.width() && metrics.height() <= room.height(),
                  qPrintable(QStringLiteral("\"%1\" needs %2x%3 pixels, its label has %4x%5")
-                                .arg(shown.text).arg(width).arg(metrics.height()).arg(room.width()).arg(room.height())));
+                                .arg(shown.text)
+                                .arg(width)
+                                .arg(metrics.height())
+                                .arg(room.width())
+                                .arg(room.height())));
         narrowest = std::min(narrowest, room.width() - width);
       }
       qInfo("%s: the tightest caption leaves %d pixels", qPrintable(language), narrowest);
@@ -198,7 +203,8 @@ class TranslationsTest : public QObject {
       checkLettered(pictures.title(), kTitleSubtitleWords, QStringLiteral("title"), subtitleLetters, subtitleRoom);
     }
     QCoreApplication::removeTranslator(&recorder);
-    QVERIFY2(recorder.misses.isEmpty(), qPrintable(QStringList(recorder.misses.values()).join(" | ") + " left in English"));
+    QVERIFY2(recorder.misses.isEmpty(),
+             qPrintable(QStringList(recorder.misses.values()).join(" | ") + " left in English"));
   }
 
   void englishNeedsNoCatalogue() {
