@@ -13,7 +13,7 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
 PYTHON3    ?= /usr/bin/python3
 
 .PHONY: all deps test-deps package-deps game build run check test test-asan test-fuzz \
-        test-clean-root soak deb assets bench fuzz clean
+        test-clean-root soak deb assets translations bench fuzz clean
 
 all: build
 
@@ -45,6 +45,11 @@ build: test-deps
 # Redraws the pictures and re-synthesises the sounds into assets/.
 assets: build
 	cmake --build $(BUILD) --target generate-assets
+
+# Brings translations/ up to date with the sources: a new text arrives in
+# every .ts and .po file, untranslated, and `make check` names it until it is.
+translations: build
+	cmake --build $(BUILD) --target update-translations
 
 # Unit, window and asset tests and the fuzzing corpus replay: a minute or so.
 check: build

@@ -1,15 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts on a player's machine: the program, its sound
-# module, the desktop entry, the AppStream metadata, the icons and the manual
-# page. Nothing else: no tools, no tests, no benchmarks.
-
-set(KALVENOR_DATA_DIR ${PROJECT_BINARY_DIR}/data)
-configure_file(data/kalvenor.desktop.in ${KALVENOR_DATA_DIR}/${KALVENOR_APP_ID}.desktop @ONLY)
-configure_file(data/kalvenor.metainfo.xml.in ${KALVENOR_DATA_DIR}/${KALVENOR_APP_ID}.metainfo.xml @ONLY)
-configure_file(data/kalvenor.6.in ${KALVENOR_DATA_DIR}/kalvenor.6 @ONLY)
+# module, its translation catalogues, the desktop entry and the AppStream
+# metadata in every language, the icons and the manual page. Nothing else: no
+# tools, no tests, no benchmarks.
 
 install(TARGETS kalvenor RUNTIME DESTINATION ${KALVENOR_INSTALL_BINDIR})
 install(TARGETS kalvenor_sound LIBRARY DESTINATION ${KALVENOR_INSTALL_MODULEDIR})
+install(FILES ${KALVENOR_CATALOGUES} DESTINATION ${KALVENOR_INSTALL_CATALOGUEDIR})
 install(FILES ${KALVENOR_DATA_DIR}/${KALVENOR_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KALVENOR_DATA_DIR}/${KALVENOR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KALVENOR_DATA_DIR}/kalvenor.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

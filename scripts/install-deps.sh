@@ -8,6 +8,7 @@ build_pkgs=(
   cmake g++ make ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libpulse-dev
   libqt6svg6 qt6-qpa-plugins fonts-liberation2
+  qt6-l10n-tools gettext qt6-translations-l10n
 )
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev

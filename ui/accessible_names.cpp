@@ -3,38 +3,50 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 #include "design_layout.h"
 #include "kalvenor/fleet.h"
 #include "qt_text.h"
 #include "screen_units.h"
+#include "translations.h"
 
 namespace kalvenor::ui {
 
+namespace {
+
+QString said(const char* text) { return QCoreApplication::translate("ScreenReader", text); }
+
+}  // namespace
+
 QString cellName(int cell) {
-  return QStringLiteral("Row %1, column %2").arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+  return said(QT_TRANSLATE_NOOP("ScreenReader", "Row %1, column %2")).arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
 }
 
 QString legendCaption(QColor colour) {
   const auto entry = std::find_if(design::kLegend.begin(), design::kLegend.end(),
                                   [colour](const design::LegendEntry& e) { return toQColor(e.colour) == colour; });
-  return entry == design::kLegend.end() ? QString() : toQString(entry->caption);
+  return entry == design::kLegend.end() ? QString() : translatedCaption(entry->caption);
 }
 
 QString panelSlotName(int slot, int image) {
   const ShipClassInfo& shipClass = classOf(slot);
-  const QString name =
-      QStringLiteral("Class %1 ship, ").arg(QChar(u'A' + static_cast<int>(kFleet[slot].shipClass)));
+  const QString name = said(QT_TRANSLATE_NOOP("ScreenReader", "Class %1 ship"))
+                           .arg(QChar(u'A' + static_cast<int>(kFleet[slot].shipClass))) +
+                       QStringLiteral(", ");
   const int step = image - shipClass.intactImage;
-  if (image == kLifeRingImage) return name + QStringLiteral("sunk");
-  if (step <= 0) return name + QStringLiteral("intact");
-  if (step == 1) return name + QStringLiteral("hit once");
-  if (step < shipClass.cells) return name + QStringLiteral("hit %1 times").arg(step);
-  return name + QStringLiteral("sinking");
+  if (image == kLifeRingImage) return name + said(QT_TRANSLATE_NOOP("ScreenReader", "sunk"));
+  if (step <= 0) return name + said(QT_TRANSLATE_NOOP("ScreenReader", "intact"));
+  if (step == 1) return name + said(QT_TRANSLATE_NOOP("ScreenReader", "hit once"));
+  if (step < shipClass.cells) {
+    return name + countedText("ScreenReader", QT_TRANSLATE_N_NOOP("ScreenReader", "hit %n time(s)"), step);
+  }
+  return name + said(QT_TRANSLATE_NOOP("ScreenReader", "sinking"));
 }
 
 QString buoyReport(int flashes) {
-  if (flashes == 0) return QStringLiteral("no flash");
-  return flashes == 1 ? QStringLiteral("1 flash") : QStringLiteral("%1 flashes").arg(flashes);
+  if (flashes == 0) return said(QT_TRANSLATE_NOOP("ScreenReader", "no flash"));
+  return countedText("ScreenReader", QT_TRANSLATE_N_NOOP("ScreenReader", "%n flash(es)"), flashes);
 }
 
 }  // namespace kalvenor::ui

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where every control of the window stands before the game moves anything,
-// in twips, with its colours and captions.
+// in twips, with its colours and captions. The captions are marked for
+// translation (context "Caption"), the game's own among them.
+
+#include <QtGlobal>
 
 #include <array>
 #include <string_view>
@@ -44,12 +47,15 @@ inline constexpr int kSwatchSize = 255;
 inline constexpr int kLegendLabelWidth = 2535;
 inline constexpr int kLegendLabelHeight = 255;
 inline constexpr std::array<LegendEntry, 6> kLegend = {{
-    {{7680, 6120}, {8040, 6120}, CellColour::Grey, "Not shooted area"},
-    {{7680, 6480}, {8040, 6480}, CellColour::Cyan, "Shooted, no ship on area"},
-    {{7680, 6840}, {8040, 6840}, CellColour::Red, "Hit without sinking ship"},
-    {{10800, 6120}, {11160, 6120}, CellColour::Black, "Hit and sunk"},
-    {{10800, 6480}, {11160, 6480}, CellColour::DarkYellow, "Listening buoy"},
-    {{10800, 6840}, {11160, 6840}, CellColour::Yellow, "Listening buoy flash (if ship is near)"},
+    {{7680, 6120}, {8040, 6120}, CellColour::Grey, QT_TRANSLATE_NOOP("Caption", "Not shooted area")},
+    {{7680, 6480}, {8040, 6480}, CellColour::Cyan, QT_TRANSLATE_NOOP("Caption", "Shooted, no ship on area")},
+    {{7680, 6840}, {8040, 6840}, CellColour::Red, QT_TRANSLATE_NOOP("Caption", "Hit without sinking ship")},
+    {{10800, 6120}, {11160, 6120}, CellColour::Black, QT_TRANSLATE_NOOP("Caption", "Hit and sunk")},
+    {{10800, 6480}, {11160, 6480}, CellColour::DarkYellow, QT_TRANSLATE_NOOP("Caption", "Listening buoy")},
+    {{10800, 6840},
+     {11160, 6840},
+     CellColour::Yellow,
+     QT_TRANSLATE_NOOP("Caption", "Listening buoy flash (if ship is near)")},
 }};
 
 // The yellow frame around the legend: left, right, top, bottom.
@@ -72,13 +78,19 @@ inline constexpr std::array<TwipRect, 4> kMarkerBars = {markerBar(0), markerBar(
 
 inline constexpr TwipRect kBuoyLabel = {2040, 6720, 3015, 255};
 inline constexpr std::string_view kBuoyLabelCaption = kBuoyIdleCaption;
+// The game's two captions for the buoy label, as the translation tools see them.
+inline constexpr std::array<std::string_view, 2> kBuoyCaptions = {
+    QT_TRANSLATE_NOOP("Caption", "Listening buoys (Loss of points in button)"),
+    QT_TRANSLATE_NOOP("Caption", "Set listening buoy to the map"),
+};
+static_assert(kBuoyCaptions[0] == kBuoyIdleCaption && kBuoyCaptions[1] == kBuoyPendingCaption);
 
 // Buoy button k at 2160 + 600 k.
 inline constexpr std::array<std::string_view, 5> kBuoyButtonCaptions = {"-10", "-20", "-30", "-40", "-50"};
 constexpr TwipRect buoyButton(int k) { return {2160 + 600 * k, 6960, 375, 255}; }
 
 inline constexpr TwipRect kScoreTitle = {5760, 6720, 1335, 255};
-inline constexpr std::string_view kScoreTitleCaption = "Score:";
+inline constexpr std::string_view kScoreTitleCaption = QT_TRANSLATE_NOOP("Caption", "Score:");
 inline constexpr TwipRect kScore = {5640, 6960, 1455, 255};
 inline constexpr std::string_view kScoreCaption = kScoreCaptionAtLoad;
 

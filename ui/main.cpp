@@ -14,6 +14,7 @@
 #include "game_session.h"
 #include "scale_factor.h"
 #include "sound_library.h"
+#include "translations.h"
 #include "window_style.h"
 
 int main(int argc, char* argv[]) {
@@ -30,6 +31,9 @@ int main(int argc, char* argv[]) {
   fontConfiguration.join();
   QApplication::setStyle(new kalvenor::ui::WindowStyle);  // the application owns its style
   const QString besideTheProgram = QCoreApplication::applicationDirPath();
+  // In the first of the player's languages that the game speaks.
+  const kalvenor::ui::Translations translations(
+      besideTheProgram + QLatin1Char('/') + QString::fromLatin1(kalvenor::ui::kCatalogueFolder), QLocale::system());
   kalvenor::UniformRandom random(std::random_device{}());
   const QString soundModule = QDir::cleanPath(besideTheProgram + QLatin1Char('/') +
                                               QString::fromLatin1(kalvenor::ui::kSoundModuleFolder) +

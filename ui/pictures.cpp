@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QString>
 #include <algorithm>
+#include <stdexcept>
 
 #include "icon_sizes.h"
+#include "pictures/banner.h"
+#include "pictures/canvas.h"
+#include "pictures/title_sky.h"
 
 namespace kalvenor::ui {
 namespace {
@@ -23,12 +29,50 @@ QPixmap load(const QString& name) {
   return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
 }
 
+// The words of a lettered picture in the player's language, or an empty text
+// where they are the English ones that the drawn picture shows.
+QByteArray translatedWords(const char* english) {
+  const QByteArray words = QCoreApplication::translate("Banner", english).toUtf8();
+  return words == english ? QByteArray() : words;
+}
+
+std::string_view view(const QByteArray& text) { return {text.constData(), static_cast<std::size_t>(text.size())}; }
+
+// A banner lettered as the drawn ones are. Words the lettering cannot write
+// keep the drawn picture.
+QPixmap banner(const QString& name, const char* english) {
+  const QByteArray words = translatedWords(english);
+  if (words.isEmpty()) return load(name);
+  const int scale = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+  try {
+    QPixmap lettered = QPixmap::fromImage(assets::paintPicture(
+        assets::kBannerSize, scale, [&](QPainter& painter) { assets::paintBanner(painter, view(words)); }));
+    lettered.setDevicePixelRatio(scale);
+    return lettered;
+  } catch (const std::invalid_argument&) {
+    return load(name);
+  }
+}
+
+QPixmap letteredTitle() {
+  QPixmap title = load(QStringLiteral("title"));
+  const QByteArray words = translatedWords(assets::kTitleSubtitleWords);
+  if (words.isEmpty() || title.isNull()) return title;
+  QPainter painter(&title);
+  try {
+    assets::letterSubtitleAnew(painter, view(words));
+  } catch (const std::invalid_argument&) {
+    // The lettering lacks a character: the English subtitle stays.
+  }
+  return title;
+}
+
 }  // namespace
 
 Pictures::Pictures()
-    : title_(load(QStringLiteral("title"))),
-      gridBanner_(load(QStringLiteral("banner-grid"))),
-      fleetBanner_(load(QStringLiteral("banner-fleet"))) {
+    : title_(letteredTitle()),
+      gridBanner_(banner(QStringLiteral("banner-grid"), assets::kGridBannerWords)),
+      fleetBanner_(banner(QStringLiteral("banner-fleet"), assets::kFleetBannerWords)) {
   for (int pixels : kIconSizes) icon_.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(pixels));
 }
 

@@ -11,6 +11,8 @@ namespace kalvenor::ui {
 // Every picture of the game, from the embedded resources, each decoded once:
 // the title, banners and icon when the window opens, a ship image the first
 // time it is shown, so that the title is drawn without waiting for the fleet.
+// In a language other than English the banners and the title's subtitle are
+// lettered anew with the catalogue's words.
 class Pictures {
  public:
   Pictures();

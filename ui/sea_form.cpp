@@ -11,6 +11,7 @@
 #include "qt_text.h"
 #include "screen_units.h"
 #include "sea_grid.h"
+#include "translations.h"
 
 namespace kalvenor::ui {
 
@@ -27,8 +28,8 @@ QFont sansFont(int pixelSize, bool bold) {
   return font;
 }
 
-QLabel* colouredLabel(std::string_view caption, int background, int foreground, QWidget* parent) {
-  auto* label = new QLabel(toQString(caption), parent);
+QLabel* colouredLabel(const QString& caption, int background, int foreground, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, toQColor(background));
   palette.setColor(QPalette::WindowText, toQColor(foreground));
@@ -85,7 +86,7 @@ void SeaForm::buildLegend() {
     auto* box = new PictureBox(toQColor(entry.colour), this);
     box->setFrame(toQColor(design::kCellBorder));
     addElement(Control::Picamod, box, QRect(toPixels(entry.swatch), swatch));
-    auto* caption = new QLabel(toQString(entry.caption), this);
+    auto* caption = new QLabel(translatedCaption(entry.caption), this);
     caption->setPalette(system);
     caption->setAutoFillBackground(true);
     addElement(Control::Lblohje, caption, QRect(toPixels(entry.label), label));
@@ -103,7 +104,8 @@ void SeaForm::buildMarkerBars() {
 }
 
 void SeaForm::buildBuoyPanel() {
-  addElement(Control::Lbllbuoy, colouredLabel(design::kBuoyLabelCaption, design::kBlue, design::kWhite, this),
+  addElement(Control::Lbllbuoy,
+             colouredLabel(translatedCaption(design::kBuoyLabelCaption), design::kBlue, design::kWhite, this),
              toPixels(design::kBuoyLabel));
   const QString buttonStyle =
       QStringLiteral("QPushButton { background: %1; color: black; padding: 0; border: 1px solid %2; }"
@@ -122,10 +124,10 @@ void SeaForm::buildBuoyPanel() {
 
 void SeaForm::buildScore() {
   const QFont bold = sansFont(design::kScoreFontPixels, true);
-  QLabel* title = colouredLabel(design::kScoreTitleCaption, design::kBlue, design::kYellow, this);
+  QLabel* title = colouredLabel(translatedCaption(design::kScoreTitleCaption), design::kBlue, design::kYellow, this);
   title->setFont(bold);
   addElement(Control::Lblscore1, title, toPixels(design::kScoreTitle));
-  QLabel* score = colouredLabel(design::kScoreCaption, design::kBlue, design::kYellow, this);
+  QLabel* score = colouredLabel(toQString(design::kScoreCaption), design::kBlue, design::kYellow, this);
   score->setFont(bold);
   addElement(Control::Lblscore2, score, toPixels(design::kScore));
 }

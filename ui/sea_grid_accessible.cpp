@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sea_grid_accessible.h"
 
+#include <QCoreApplication>
+
 #include "sea_cell_accessible.h"
 #include "sea_grid.h"
 
@@ -22,7 +24,7 @@ QAccessibleInterface* SeaGridAccessible::factory(const QString&, QObject* object
 SeaGrid* SeaGridAccessible::grid() const { return static_cast<SeaGrid*>(widget()); }
 
 QString SeaGridAccessible::text(QAccessible::Text t) const {
-  return t == QAccessible::Name ? QStringLiteral("Sea") : QAccessibleWidget::text(t);
+  return t == QAccessible::Name ? QCoreApplication::translate("ScreenReader", "Sea") : QAccessibleWidget::text(t);
 }
 
 QAccessibleInterface* SeaGridAccessible::child(int index) const {
@@ -59,9 +61,11 @@ QAccessibleInterface* SeaGridAccessible::cellAt(int row, int column) const {
 }
 
 QString SeaGridAccessible::columnDescription(int column) const {
-  return QStringLiteral("Column %1").arg(column + 1);
+  return QCoreApplication::translate("ScreenReader", "Column %1").arg(column + 1);
 }
 
-QString SeaGridAccessible::rowDescription(int row) const { return QStringLiteral("Row %1").arg(row + 1); }
+QString SeaGridAccessible::rowDescription(int row) const {
+  return QCoreApplication::translate("ScreenReader", "Row %1").arg(row + 1);
+}
 
 }  // namespace kalvenor::ui

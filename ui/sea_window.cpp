@@ -19,6 +19,7 @@
 #include "sea_form.h"
 #include "sea_grid.h"
 #include "sea_grid_accessible.h"
+#include "translations.h"
 
 namespace kalvenor::ui {
 
@@ -44,12 +45,12 @@ void SeaWindow::setPictures(const Pictures& pictures) {
 
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));;
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
-      {MenuItem::Mnustart, QStringLiteral("Start")},
-      {MenuItem::Mnusound, QStringLiteral("Sound")},
-      {MenuItem::Mnustop, QStringLiteral("Stop playing")},
-      {MenuItem::Mnuexit, QStringLiteral("Exit")},
+      {MenuItem::Mnustart, tr("Start")},
+      {MenuItem::Mnusound, tr("Sound")},
+      {MenuItem::Mnustop, tr("Stop playing")},
+      {MenuItem::Mnuexit, tr("Exit")},
   }};
   for (const auto& [item, caption] : items) {
     QAction* action = file->addAction(caption);
@@ -92,9 +93,10 @@ void SeaWindow::setPanelImage(int slot, int image) {
 }
 
 void SeaWindow::setCaption(Control control, std::string_view caption) {
-  if (QLabel* label = form_->captionLabel(control)) {
-    label->setText(toQString(caption));
-  }
+  QLabel* label = form_->captionLabel(control);
+  if (!label) return;
+  //: The score as the game writes it: " 1000", "-20".
+  label->setText(control == Control::Lblscore2 ? tr("%1").arg(toQString(caption)) : translatedCaption(caption));
 }
 
 void SeaWindow::moveControl(Control control, int index, TwipPoint position) {

@@ -4,8 +4,11 @@
 outside the game's process: the sea as a table of 750 named cells described
 by the legend, the events of a buoy's flashes and what it heard, a miss, a
 hit and a sinking, the fleet panel's slots, the score and the buoy panel.
+With KALVENOR_E2E_LANGUAGE=fi the game runs under LANGUAGE=fi and the reader
+hears the table, a miss and the fleet in Finnish; the rest is the same code.
 Usage: screen_reader.py PROGRAM ARTIFACTS_DIR"""
 
+import os
 import re
 import time
 
@@ -137,5 +140,35 @@ def play(program, artifacts):
         expect(all(pattern.fullmatch(name) for name in slots), "a slot name is out of pattern")
 
 
+# What the Finnish catalogue says for the table, a cell, the legend and a slot.
+FINNISH = {"table": "Meri", "cell": "Rivi 1, sarake 1", "grey": "Ampumaton alue", "cyan": "Ammuttu, ei laivaa",
+           "slot": r"[ABCD]-luokan laiva, (ehjä|yksi osuma|\d+ osumaa|uppoamassa|upotettu)"}
+
+
+def play_in_finnish(program, artifacts):
+    with Desktop(artifacts) as desk:
+        start_accessibility_bus(desk)
+        desk.start([program], extra_env={"LANGUAGE": "fi"})
+        game = Game(desk)
+        reader = Reader()
+        reader.listen(DESCRIBED)
+        game.start(by_keys=True)  # Aloita
+        table = reader.table()
+        expect(table is not None and table.name == FINNISH["table"], "no table named in Finnish")
+        cells = table.queryTable()
+        first = cells.getAccessibleAt(0, 0)
+        read = (first.name, first.description)
+        expect(read == (FINNISH["cell"], FINNISH["grey"]), f"the first cell reads {read}")
+        fire_at_row(game, 0)
+        colours = game.look("finnish.png").cells()
+        miss = next(k for k, colour in enumerate(colours[:COLUMNS]) if colour == CYAN)
+        wait_until(lambda: reader.pump(0.1) or FINNISH["cyan"] in heard(reader, DESCRIBED, f"Rivi 1, sarake {miss + 1}"),
+                   5, "the miss heard in Finnish")
+        slots = [node.name for node in table.parent if node is not None and "-luokan laiva" in node.name]
+        expect(len(slots) == 10 and all(re.fullmatch(FINNISH["slot"], name) for name in slots),
+               f"the fleet panel reads {slots}")
+        print(f"in Finnish: {read}, the miss {FINNISH['cyan']!r}, {slots[0]!r}")
+
+
 if __name__ == "__main__":
-    run(play, __doc__)
+    run(play_in_finnish if os.environ.get("KALVENOR_E2E_LANGUAGE") == "fi" else play, __doc__)

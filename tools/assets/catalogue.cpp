@@ -19,8 +19,8 @@ QString shipImageName(int index) { return QStringLiteral("ship%1").arg(index, 2,
 std::vector<PictureAsset> gamePictures() {
   std::vector<PictureAsset> pictures{
       {"title", kTitleSize, true, paintTitle},
-      {"banner-grid", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, "SEA AREA"); }},
-      {"banner-fleet", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, "ENEMY FLEET"); }},
+      {"banner-grid", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, kGridBannerWords); }},
+      {"banner-fleet", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, kFleetBannerWords); }},
   };
   for (int index = 0; index < kShipImages; ++index) {
     pictures.push_back({shipImageName(index), kShipImageSize, true,

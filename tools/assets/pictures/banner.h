@@ -4,11 +4,19 @@
 
 #include <QPainter>
 #include <QSize>
+#include <QtGlobal>
 #include <string_view>
 
 namespace kalvenor::assets {
 
 inline constexpr QSize kBannerSize{402, 22};
+
+// The banners' words, marked for translation: in another language the window
+// letters them itself.
+//: The game's lettering has only the capitals A-Z, digits, space, "." and "-".
+inline constexpr char kGridBannerWords[] = QT_TRANSLATE_NOOP("Banner", "SEA AREA");
+//: The game's lettering has only the capitals A-Z, digits, space, "." and "-".
+inline constexpr char kFleetBannerWords[] = QT_TRANSLATE_NOOP("Banner", "ENEMY FLEET");
 
 void paintBanner(QPainter& painter, std::string_view text);
 

@@ -3,9 +3,9 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include "pictures/ship_design.h"
+#include "pictures/title_sky.h"
 #include "pictures/vector_font.h"
 #include "xorshift.h"
 
@@ -14,34 +14,8 @@ namespace {
 
 constexpr double kWidth = kTitleSize.width();
 constexpr double kHeight = kTitleSize.height();
-constexpr double kHorizon = 318;
-constexpr QPointF kMoon{392, 206};
-
-void paintSky(QPainter& painter) {
-  QLinearGradient sky(0, 0, 0, kHorizon);
-  sky.setColorAt(0, QColor(0x0a, 0x23, 0x52));
-  sky.setColorAt(0.55, QColor(0x1f, 0x58, 0x9c));
-  sky.setColorAt(1, QColor(0x7d, 0xb6, 0xe2));
-  painter.fillRect(QRectF(0, 0, kWidth, kHorizon), sky);
-
-  Xorshift32 random(1701);
-  painter.setPen(Qt::NoPen);
-  for (int star = 0; star < 60; ++star) {
-    const QPointF at(random.between(8, kWidth - 8), random.between(8, 200));
-    const double fade = 1 - at.y() / 220;
-    painter.setBrush(QColor(255, 255, 240, static_cast<int>(230 * fade)));
-    const double radius = random.between(0.5, 1.3);
-    painter.drawEllipse(at, radius, radius);
-  }
-
-  QRadialGradient glow(kMoon, 70);
-  glow.setColorAt(0, QColor(255, 250, 220, 140));
-  glow.setColorAt(1, QColor(255, 250, 220, 0));
-  painter.setBrush(glow);
-  painter.drawEllipse(kMoon, 70, 70);
-  painter.setBrush(QColor(0xfb, 0xf4, 0xd2));
-  painter.drawEllipse(kMoon, 24, 24);
-}
+constexpr double kHorizon = kTitleHorizon;
+constexpr QPointF kMoon = kTitleMoon;
 
 void paintSea(QPainter& painter) {
   QLinearGradient sea(0, kHorizon, 0, kHeight);
@@ -110,13 +84,7 @@ void paintName(QPainter& painter) {
   gold.setColorAt(1, QColor(0xb8, 0x6c, 0x10));
   painter.fillPath(name, gold);
 
-  const Lettering subtitle(13, 2.2);
-  const QPointF subtitleCentre(kWidth / 2, 140);
-  subtitle.draw(painter, "NAVAL SEARCH", subtitleCentre, QColor(0xcd, 0xe4, 0xfa));
-  const double half = subtitle.width("NAVAL SEARCH") / 2 + 16;
-  painter.setPen(QPen(QColor(0xf4, 0xbc, 0x30), 1.5));
-  painter.drawLine(subtitleCentre + QPointF(-half, 0), subtitleCentre + QPointF(-half - 70, 0));
-  painter.drawLine(subtitleCentre + QPointF(half, 0), subtitleCentre + QPointF(half + 70, 0));
+  paintSubtitle(painter, kTitleSubtitleWords);
 }
 
 void paintFrame(QPainter& painter) {
