@@ -6,16 +6,22 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 #include <random>
 #include <thread>
 
 #include "application.h"
+#include "best_scores.h"
+#include "command_line.h"
 #include "game_session.h"
+#include "help_menu.h"
 #include "sound_library.h"
 #include "window_style.h"
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
+  if (const std::optional<int> status = kalvenor::ui::commandLineExit(argc, argv)) return *status;
   // Reading the font configuration is the longest step before the window can
   // open (its menu bar is measured in its font); it runs beside the
   // connection to the display rather than after it. Qt then finds it done.
@@ -23,8 +29,9 @@ int main(int argc, char* argv[]) {
   // The desktop file name becomes the window's Wayland app id, which the
   // desktop matches with the installed desktop entry and icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kalvenor::ui::kApplicationId));
-  QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
+  std::optional<kalvenor::ui::DisplayFailureGuard> displayFailure(std::in_place);
   QApplication app(argc, argv);
+  displayFailure.reset();
   fontConfiguration.join();
   QApplication::setStyle(new kalvenor::ui::WindowStyle);  // the application owns its style
   const QString besideTheProgram = QCoreApplication::applicationDirPath();
@@ -34,6 +41,11 @@ int main(int argc, char* argv[]) {
                                               QStringLiteral("/kalvenor-sound"));
   kalvenor::ui::SoundLibrary sound(soundModule, {besideTheProgram});
   kalvenor::ui::GameSession session(random, sound);
+  kalvenor::ui::BestScores scores(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  scores.reload();
+  kalvenor::ui::HelpMenu help(session.window(), scores);
+  QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::gameOver, &app,
+                   [&scores](int score) { scores.record(score); });
   // Exit ends the program at once. quit() would close the window first and
   // so run the unload step, which only closing the window may do.
   QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::programEndRequested, &app,

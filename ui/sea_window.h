@@ -39,6 +39,7 @@ class SeaWindow final : public QMainWindow, public View {
   void setMenuEnabled(MenuItem item, bool enabled) override;
   void setMenuChecked(MenuItem item, bool checked) override;
   void endProgram() override;
+  void gameFinished(std::int16_t score) override;
 
   SeaForm& form() { return *form_; }
   QAction& menuAction(MenuItem item) { return *menu_[static_cast<int>(item)]; }
@@ -50,6 +51,7 @@ class SeaWindow final : public QMainWindow, public View {
   // The player closes the window; Exit does not raise this.
   void closing();
   void programEndRequested();
+  void gameOver(int score);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help_dialogs.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "best_scores.h"
+#include "design_layout.h"
+#include "game_keys.h"
+#include "qt_text.h"
+#include "screen_units.h"
+
+namespace kalvenor::ui {
+
+namespace {
+
+QString legendRows() {
+  QString rows;
+  for (const design::LegendEntry& entry : design::kLegend) {
+    rows += QStringLiteral("<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>")
+                .arg(toQColor(entry.colour).name(), toQString(entry.caption).toHtmlEscaped());
+  }
+  return rows;
+}
+
+QString keyRows() {
+  QString rows;
+  for (const GameKey& key : gameKeys()) {
+    rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(keyNames(key).toHtmlEscaped(), key.does.toHtmlEscaped());
+  }
+  return rows;
+}
+
+}  // namespace
+
+HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : QDialog(parent) {
+  auto* layout = new QVBoxLayout(this);
+  switch (kind) {
+    case Kind::HowToPlay: buildHowToPlay(); break;
+    case Kind::BestScores: buildBestScores(scores); break;
+    case Kind::About: buildAbout(); break;
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+void HelpDialog::buildHowToPlay() {
+  setWindowTitle(tr("How to play"));
+  const QString html =
+      QStringLiteral("<p>%1</p><p>%2</p><p>%3</p><p>%4</p><p>%5</p><h3>%6</h3><table cellpadding=\"3\">%7</table>"
+                     "<h3>%8</h3><table cellpadding=\"3\">%9</table>")
+          .arg(tr("Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, "
+                  "three of three and four of two. No two ships touch, not even at a corner. Choose Start in the "
+                  "File menu; the grid appears once the fleet is placed."),
+               tr("Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing "
+                  "Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks "
+                  "and its cells turn black."),
+               tr("The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game "
+                  "ends when every ship is sunk; its score goes into Best scores in the Help menu."),
+               tr("The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the "
+                  "water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring."),
+               tr("Listening buoys: the buttons \"-10\" to \"-50\" each sell one buoy for that many points. Drop "
+                  "it on a cell: it counts the cells of ships still afloat within three cells of it and flashes "
+                  "that number in yellow, three times over."),
+               tr("The colours of the grid"), legendRows(), tr("Keys"), keyRows());
+  auto* text = new QTextBrowser(this);
+  text->setHtml(html);
+  text->setAccessibleName(windowTitle());
+  text->setMinimumSize(560, 420);
+  layout()->addWidget(text);
+  text->setFocus();
+}
+
+void HelpDialog::buildBestScores(const BestScores& scores) {
+  setWindowTitle(tr("Best scores"));
+  const QList<BestScore>& rows = scores.table().rows();
+  if (!scores.notice().isEmpty()) layout()->addWidget(new QLabel(scores.notice(), this));
+  if (rows.isEmpty()) {
+    auto* empty = new QLabel(tr("No games finished yet."), this);
+    layout()->addWidget(empty);
+    describe(empty->text());
+    return;
+  }
+  auto* table = new QTableWidget(static_cast<int>(rows.size()), 4, this);
+  table->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Date"), QString()});
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->verticalHeader()->hide();
+  table->setAccessibleName(windowTitle());
+  const int latest = scores.latestRow();
+  for (int row = 0; row < rows.size(); ++row) {
+    const BestScore& entry = rows[row];
+    const QStringList cells = {QString::number(row + 1), QString::number(entry.score),
+                               QLocale().toString(entry.finished.toLocalTime().date(), QLocale::ShortFormat),
+                               row == latest ? tr("latest game") : QString()};
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (row == latest) {
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+      }
+      table->setItem(row, column, item);
+    }
+  }
+  table->resizeColumnsToContents();
+  table->setMinimumWidth(table->horizontalHeader()->length() + 2 * table->frameWidth() + 24);
+  table->setCurrentCell(latest >= 0 ? latest : 0, 0);
+  layout()->addWidget(table);
+  table->setFocus();
+  describe(latest >= 0 ? tr("Your latest game is row %1 of %2, score %3.")
+                             .arg(latest + 1)
+                             .arg(rows.size())
+                             .arg(rows[latest].score)
+                       : tr("%n games.", nullptr, static_cast<int>(rows.size())));
+}
+
+void HelpDialog::buildAbout() {
+  setWindowTitle(tr("About Kalvenor"));
+  const QString name = tr("Kalvenor %1").arg(QCoreApplication::applicationVersion());
+  const QString line = tr("A naval search game: find and sink a hidden fleet of ten ships.");
+  const QString licence = tr("Licence: GPL-3.0-or-later");
+  auto* text = new QLabel(QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
+                              .arg(name.toHtmlEscaped(), line.toHtmlEscaped(), licence.toHtmlEscaped()),
+                          this);
+  text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  layout()->addWidget(text);
+  describe(QStringList{name, line, licence}.join(QLatin1Char(' ')));
+}
+
+void HelpDialog::describe(const QString& text) { setAccessibleDescription(text); }
+
+}  // namespace kalvenor::ui
