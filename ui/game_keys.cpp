@@ -19,6 +19,7 @@ QList<GameKey> gameKeys() {
       {{Qt::Key_PageUp, Qt::Key_PageDown}, tr("Move the cursor to the top or bottom row")},
       {{Qt::Key_Space, Qt::Key_Return}, tr("Fire at the cursor's cell, or drop a bought buoy there")},
       {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5}, tr("Buy a buoy: 1 for \"-10\" up to 5 for \"-50\"")},
+      {{Qt::Key_Tab}, tr("Move from the grid to the buoy buttons shown, and back")},
       {{keys::kHowToPlay}, tr("How to play")},
       {{keys::kBestScores}, tr("Best scores")},
   };
