@@ -73,7 +73,9 @@ void HelpDialog::buildHowToPlay() {
                tr("The colours of the grid"), legendRows(), tr("Keys"), keyRows());
   auto* text = new QTextBrowser(this);
   text->setHtml(html);
-  text->setAccessibleName(windowTitle());
+  // A caret lets the keys, and a screen reader with them, go through the text
+  // line by line; the page keys scroll it.
+  text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   text->setMinimumSize(560, 420);
   layout()->addWidget(text);
   text->setFocus();
@@ -86,7 +88,6 @@ void HelpDialog::buildBestScores(const BestScores& scores) {
   if (rows.isEmpty()) {
     auto* empty = new QLabel(tr("No games finished yet."), this);
     layout()->addWidget(empty);
-    describe(empty->text());
     return;
   }
   auto* table = new QTableWidget(static_cast<int>(rows.size()), 4, this);
@@ -97,6 +98,9 @@ void HelpDialog::buildBestScores(const BestScores& scores) {
   table->verticalHeader()->hide();
   table->setAccessibleName(windowTitle());
   const int latest = scores.latestRow();
+  // A screen reader says the whole table as the dialog opens: its focus
+  // alone would name the table and not one score.
+  QStringList spoken;
   for (int row = 0; row < rows.size(); ++row) {
     const BestScore& entry = rows[row];
     const QStringList cells = {QString::number(row + 1), QString::number(entry.score),
@@ -111,17 +115,14 @@ void HelpDialog::buildBestScores(const BestScores& scores) {
       }
       table->setItem(row, column, item);
     }
+    spoken << (row == latest ? tr("%1: %2, %3, latest game.") : tr("%1: %2, %3.")).arg(cells[0], cells[1], cells[2]);
   }
   table->resizeColumnsToContents();
   table->setMinimumWidth(table->horizontalHeader()->length() + 2 * table->frameWidth() + 24);
   table->setCurrentCell(latest >= 0 ? latest : 0, 0);
   layout()->addWidget(table);
   table->setFocus();
-  describe(latest >= 0 ? tr("Your latest game is row %1 of %2, score %3.")
-                             .arg(latest + 1)
-                             .arg(rows.size())
-                             .arg(rows[latest].score)
-                       : tr("%n games.", nullptr, static_cast<int>(rows.size())));
+  setAccessibleDescription(spoken.join(QLatin1Char(' ')));
 }
 
 void HelpDialog::buildAbout() {
@@ -134,9 +135,6 @@ void HelpDialog::buildAbout() {
                           this);
   text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   layout()->addWidget(text);
-  describe(QStringList{name, line, licence}.join(QLatin1Char(' ')));
 }
-
-void HelpDialog::describe(const QString& text) { setAccessibleDescription(text); }
 
 }  // namespace kalvenor::ui

@@ -20,8 +20,6 @@ class HelpDialog final : public QDialog {
   void buildHowToPlay();
   void buildBestScores(const BestScores& scores);
   void buildAbout();
-  // The body's text as a screen reader says it when the dialog opens.
-  void describe(const QString& text);
 };
 
 }  // namespace kalvenor::ui

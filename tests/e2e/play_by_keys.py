@@ -50,12 +50,15 @@ def best_scores(reader, keys):
     window = dialog(reader, keys, "ctrl+h", "Best scores")
     table = reader.find(lambda node: node.getRole() == reader.pyatspi.ROLE_TABLE, window)
     if table is None:
-        expect(window.description == "No games finished yet.", f"Best scores without rows says {window.description!r}")
+        said = reader.find(lambda node: node.name == "No games finished yet.", window)
+        expect(said is not None, "Best scores without rows does not say \"No games finished yet.\"")
         close(keys, "Best scores")
         return []
     cells = table.queryTable()
     rows = [[cells.getAccessibleAt(row, column).name for column in range(4)] for row in range(cells.nRows)]
     keys.game.desk.shot("best-scores.png")
+    said = [f"{rank}: {score}, {date}{', latest game' if mark else ''}." for rank, score, date, mark in rows]
+    expect(window.description == " ".join(said), f"Best scores says {window.description!r} as it opens")
     close(keys, "Best scores")
     return rows
 
@@ -82,7 +85,8 @@ def help_after_a_restart(desk, program, score):
     game.desk.shot("how-to-play.png")
     close(keys, "How to play")
     version = subprocess.run([program, "--version"], capture_output=True, text=True).stdout.split()[-1]
-    about = dialog(reader, keys, "alt+h Up Return", "About Kalvenor").description
+    about = reader.find(lambda node: node.getRole() == reader.pyatspi.ROLE_LABEL,
+                        dialog(reader, keys, "alt+h Up Return", "About Kalvenor")).name
     expect(f"Kalvenor {version}" in about and "GPL-3.0-or-later" in about, f"About says {about!r}")
     close(keys, "About Kalvenor")
 
