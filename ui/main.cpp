@@ -42,7 +42,6 @@ int main(int argc, char* argv[]) {
   kalvenor::ui::SoundLibrary sound(soundModule, {besideTheProgram});
   kalvenor::ui::GameSession session(random, sound);
   kalvenor::ui::BestScores scores(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  scores.reload();
   kalvenor::ui::HelpMenu help(session.window(), scores);
   QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::gameOver, &app,
                    [&scores](int score) { scores.record(score); });
