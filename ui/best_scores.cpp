@@ -19,8 +19,6 @@ constexpr qint64 kLongestFile = 4096;
 // taken over at once.
 constexpr int kLockWaitMs = 3000;
 
-QString tr(const char* text) { return QCoreApplication::translate("BestScores", text); }
-
 }  // namespace
 
 BestScores::BestScores(QString folder, Interruption interruption)
@@ -63,8 +61,10 @@ std::optional<ScoreTable> BestScores::readFile(bool locked) {
   QFile file(filePath());
   if (!file.exists()) return ScoreTable{};
   ParsedScores parsed;
-  if (file.open(QIODevice::ReadOnly)) parsed = parseScoreFile(file.read(kLongestFile + 1));
-  else parsed.outcome = ParsedScores::Outcome::Unreadable;
+  if (file.open(QIODevice::ReadOnly))
+    parsed = parseScoreFile(file.read(kLongestFile + 1));
+  else
+    parsed.outcome = ParsedScores::Outcome::Unreadable;
   if (parsed.outcome == ParsedScores::Outcome::Read) return parsed.table;
   file.close();
   // Only the lock's holder moves the file: another window may be replacing it.
@@ -75,8 +75,9 @@ std::optional<ScoreTable> BestScores::readFile(bool locked) {
   const QString name = QDir::toNativeSeparators(filePath());
   const QString keptAs = QDir::toNativeSeparators(aside);
   if (parsed.outcome == ParsedScores::Outcome::NewerFormat) {
-    tell(Trouble::NewerFormat,
-         tr("Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.").arg(name, keptAs));
+    tell(
+        Trouble::NewerFormat,
+        tr("Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.").arg(name, keptAs));
   } else {
     tell(Trouble::Unreadable,
          tr("Best scores file %1 could not be read; it is kept as %2 and a new table begins.").arg(name, keptAs));

@@ -7,6 +7,7 @@
 // new table begins; a folder that takes no file leaves this run's scores in
 // memory. Each trouble is said once, in one line.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -18,6 +19,8 @@
 namespace kalvenor::ui {
 
 class BestScores {
+  Q_DECLARE_TR_FUNCTIONS(BestScores)
+
  public:
   // The steps of a write where a test breaks it off, as a crash would.
   enum class WriteStep { Open, Write, Commit };

@@ -11,8 +11,6 @@ namespace kalvenor::ui {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("CommandLine", text); }
-
 void say(std::FILE* stream, const QString& text) {
   std::fputs(qPrintable(text), stream);
   std::fflush(stream);
@@ -24,8 +22,8 @@ QString variable(const char* name) { return qEnvironmentVariable(name); }
 // -platform option or QT_QPA_PLATFORM (a list, tried in turn), else X11 or
 // Wayland, which read DISPLAY (or -display) and WAYLAND_DISPLAY.
 bool displayNamed(const QCommandLineParser& parser) {
-  const QString platforms = parser.isSet(QStringLiteral("platform")) ? parser.value(QStringLiteral("platform"))
-                                                                      : variable("QT_QPA_PLATFORM");
+  const QString platforms =
+      parser.isSet(QStringLiteral("platform")) ? parser.value(QStringLiteral("platform")) : variable("QT_QPA_PLATFORM");
   const bool x11 = !variable("DISPLAY").isEmpty() || parser.isSet(QStringLiteral("display"));
   const bool wayland = !variable("WAYLAND_DISPLAY").isEmpty();
   if (platforms.isEmpty()) return x11 || wayland;
@@ -37,7 +35,8 @@ bool displayNamed(const QCommandLineParser& parser) {
 }
 
 QString noDisplayLine() {
-  return tr("kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)\n");
+  return QCoreApplication::translate(
+      "CommandLine", "kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)\n");
 }
 
 void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -45,8 +44,10 @@ void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString
     say(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
     return;
   }
-  say(stderr, tr("kalvenor: cannot open the window on display \"%1\"; set DISPLAY (X11) or WAYLAND_DISPLAY "
-                 "(Wayland) to a running display\n")
+  say(stderr, QCoreApplication::translate(
+                  "CommandLine",
+                  "kalvenor: cannot open the window on display \"%1\"; set DISPLAY (X11) or WAYLAND_DISPLAY "
+                  "(Wayland) to a running display\n")
                   .arg(variable("DISPLAY").isEmpty() ? variable("WAYLAND_DISPLAY") : variable("DISPLAY")));
   std::_Exit(1);
 }
@@ -57,7 +58,8 @@ std::optional<int> commandLineExit(int argc, char* argv[]) {
   QStringList arguments;
   for (int k = 0; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
   QCommandLineParser parser;
-  parser.setApplicationDescription(tr("A naval search game: find and sink a hidden fleet of ten ships."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("CommandLine", "A naval search game: find and sink a hidden fleet of ten ships."));
   // Qt's own options, which the application object takes: -platform xcb.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help = parser.addHelpOption();
@@ -68,11 +70,13 @@ std::optional<int> commandLineExit(int argc, char* argv[]) {
     parser.addOption(option);
   }
   if (!parser.parse(arguments)) {
-    say(stderr, tr("kalvenor: %1 Try kalvenor --help.\n").arg(parser.errorText()));
+    say(stderr,
+        QCoreApplication::translate("CommandLine", "kalvenor: %1 Try kalvenor --help.\n").arg(parser.errorText()));
     return 2;
   }
   if (!parser.positionalArguments().isEmpty()) {
-    say(stderr, tr("kalvenor: Unexpected argument '%1'. Try kalvenor --help.\n").arg(parser.positionalArguments().first()));
+    say(stderr, QCoreApplication::translate("CommandLine", "kalvenor: Unexpected argument '%1'. Try kalvenor --help.\n")
+                    .arg(parser.positionalArguments().first()));
     return 2;
   }
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {

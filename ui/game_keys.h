@@ -18,10 +18,12 @@ inline constexpr QKeyCombination kBestScores(Qt::CTRL, Qt::Key_H);
 
 struct GameKey {
   QList<QKeyCombination> keys;
-  QString does;  // translated
+  const char* does;  // in the context "GameKeys"; does() translates it
 };
 
 QList<GameKey> gameKeys();
+// What the key does, in the player's language.
+QString keyDoes(const GameKey& key);
 // The keys as the desktop writes them, "Ctrl+N", joined by commas.
 QString keyNames(const GameKey& key);
 

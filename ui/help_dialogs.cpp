@@ -33,7 +33,8 @@ QString legendRows() {
 QString keyRows() {
   QString rows;
   for (const GameKey& key : gameKeys()) {
-    rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(keyNames(key).toHtmlEscaped(), key.does.toHtmlEscaped());
+    rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                .arg(keyNames(key).toHtmlEscaped(), keyDoes(key).toHtmlEscaped());
   }
   return rows;
 }
@@ -43,9 +44,15 @@ QString keyRows() {
 HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   switch (kind) {
-    case Kind::HowToPlay: buildHowToPlay(); break;
-    case Kind::BestScores: buildBestScores(scores); break;
-    case Kind::About: buildAbout(); break;
+    case Kind::HowToPlay:
+      buildHowToPlay();
+      break;
+    case Kind::BestScores:
+      buildBestScores(scores);
+      break;
+    case Kind::About:
+      buildAbout();
+      break;
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -55,8 +62,9 @@ HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : Q
 void HelpDialog::buildHowToPlay() {
   setWindowTitle(tr("How to play"));
   const QString html =
-      QStringLiteral("<p>%1</p><p>%2</p><p>%3</p><p>%4</p><p>%5</p><h3>%6</h3><table cellpadding=\"3\">%7</table>"
-                     "<h3>%8</h3><table cellpadding=\"3\">%9</table>")
+      QStringLiteral(
+          "<p>%1</p><p>%2</p><p>%3</p><p>%4</p><p>%5</p><h3>%6</h3><table cellpadding=\"3\">%7</table>"
+          "<h3>%8</h3><table cellpadding=\"3\">%9</table>")
           .arg(tr("Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, "
                   "three of three and four of two. No two ships touch, not even at a corner. Choose Start in the "
                   "File menu; the grid appears once the fleet is placed."),

@@ -124,9 +124,11 @@ class BestScoresTest : public QObject {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("said");
     QTest::newRow("corrupt") << QByteArray("Kalvenor best scores, format 1\n1500 yesterday\n") << "could not be read";
-    QTest::newRow("truncated") << QByteArray("Kalvenor best scores, format 1\n1500 2026-12-10T12:0") << "could not be read";
+    QTest::newRow("truncated") << QByteArray("Kalvenor best scores, format 1\n1500 2026-12-10T12:0")
+                               << "could not be read";
     QTest::newRow("foreign") << QByteArray("[Desktop Entry]\nName=Other\n") << "could not be read";
-    QTest::newRow("newer") << QByteArray("Kalvenor best scores, format 2\n1500 on the moon\n") << "from a newer Kalvenor";
+    QTest::newRow("newer") << QByteArray("Kalvenor best scores, format 2\n1500 on the moon\n")
+                           << "from a newer Kalvenor";
   }
 
   void aFileTheGameCannotReadIsKeptAside() {
