@@ -38,6 +38,8 @@ class BestScores {
   const ScoreTable& table() const { return table_; }
   // The row of the latest game this run recorded, or -1.
   int latestRow() const { return latest_ ? table_.rowOf(*latest_) : -1; }
+  // The latest game this run recorded, among the best or not.
+  const std::optional<BestScore>& latest() const { return latest_; }
   // The last trouble said, or an empty text.
   const QString& notice() const { return notice_; }
   QString filePath() const;

@@ -92,11 +92,17 @@ void HelpDialog::buildHowToPlay() {
 void HelpDialog::buildBestScores(const BestScores& scores) {
   setWindowTitle(tr("Best scores"));
   const QList<BestScore>& rows = scores.table().rows();
-  if (!scores.notice().isEmpty()) layout()->addWidget(new QLabel(scores.notice(), this));
+  if (!scores.notice().isEmpty()) {
+    auto* notice = new QLabel(scores.notice(), this);
+    notice->setWordWrap(true);
+    layout()->addWidget(notice);
+  }
   if (rows.isEmpty()) {
-    auto* empty = new QLabel(tr("No games finished yet."), this);
-    layout()->addWidget(empty);
+    layout()->addWidget(new QLabel(tr("No games finished yet."), this));
     return;
+  }
+  if (scores.latest() && scores.latestRow() < 0) {
+    layout()->addWidget(new QLabel(tr("Your latest game, %1, is not among the ten best.").arg(scores.latest()->score), this));
   }
   auto* table = new QTableWidget(static_cast<int>(rows.size()), 4, this);
   table->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Date"), QString()});
