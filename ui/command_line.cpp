@@ -60,12 +60,15 @@ std::optional<int> commandLineExit(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QCoreApplication::translate("CommandLine", "A naval search game: find and sink a hidden fleet of ten ships."));
-  // Qt's own options, which the application object takes: -platform xcb.
+  // Qt's own options, which the application object takes: -platform xcb,
+  // -session as a session manager restarts the program, -reverse.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  for (const char* qtOption : {"platform", "display", "style", "session", "name"}) {
-    QCommandLineOption option(QString::fromLatin1(qtOption), QString(), QStringLiteral("value"));
+  for (const char* qtOption : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "style",
+                               "stylesheet", "session", "name", "title", "qwindowgeometry", "qwindowtitle", "reverse"}) {
+    const bool flag = qstrcmp(qtOption, "reverse") == 0;
+    QCommandLineOption option(QString::fromLatin1(qtOption), QString(), flag ? QString() : QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
