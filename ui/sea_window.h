@@ -5,6 +5,7 @@
 // player's commands and clicks as signals; it keeps no game state of its own.
 // Keys take the same roads as clicks: Alt+F opens the menu, the grid has its
 // cursor (sea_grid.h), and 1 to 5 press the buoy buttons "-10" to "-50".
+// Ctrl+N and Ctrl+Q are Start's and Exit's shortcuts (game_keys.h).
 
 #include <QMainWindow>
 
@@ -51,6 +52,8 @@ class SeaWindow final : public QMainWindow, public View {
   // The player closes the window; Exit does not raise this.
   void closing();
   void programEndRequested();
+  // A game finished with this score, once a game; the game's end itself
+  // shows no message.
   void gameOver(int score);
 
  protected:
