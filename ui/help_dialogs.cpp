@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QTableWidget>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "best_scores.h"
@@ -21,11 +20,25 @@ namespace kalvenor::ui {
 
 namespace {
 
+// The colour's name, for the player who does not see the swatch beside it.
+QString colourName(CellColour colour) {
+  switch (colour) {
+    case CellColour::Grey: return HelpDialog::tr("grey");
+    case CellColour::Cyan: return HelpDialog::tr("cyan");
+    case CellColour::Red: return HelpDialog::tr("red");
+    case CellColour::Black: return HelpDialog::tr("black");
+    case CellColour::DarkYellow: return HelpDialog::tr("dark yellow");
+    case CellColour::Yellow: return HelpDialog::tr("yellow");
+  }
+  return {};
+}
+
 QString legendRows() {
   QString rows;
   for (const design::LegendEntry& entry : design::kLegend) {
-    rows += QStringLiteral("<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td>%2</td></tr>")
-                .arg(toQColor(entry.colour).name(), toQString(entry.caption).toHtmlEscaped());
+    rows += QStringLiteral("<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td>%2</td><td>%3</td></tr>")
+                .arg(toQColor(entry.colour).name(), colourName(entry.colour).toHtmlEscaped(),
+                     toQString(entry.caption).toHtmlEscaped());
   }
   return rows;
 }
