@@ -24,6 +24,7 @@ QList<GameKey> gameKeys() {
       {{Qt::Key_Tab}, QT_TRANSLATE_NOOP("GameKeys", "Move from the grid to the buoy buttons shown, and back")},
       {{keys::kHowToPlay}, QT_TRANSLATE_NOOP("GameKeys", "How to play")},
       {{keys::kBestScores}, QT_TRANSLATE_NOOP("GameKeys", "Best scores")},
+      {{Qt::Key_Escape}, QT_TRANSLATE_NOOP("GameKeys", "Close a dialog or a menu")},
   };
 }
 
