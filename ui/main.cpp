@@ -6,18 +6,24 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 #include <random>
 #include <thread>
 
 #include "application.h"
+#include "best_scores.h"
+#include "command_line.h"
 #include "game_session.h"
+#include "help_menu.h"
 #include "scale_factor.h"
 #include "sound_library.h"
 #include "translations.h"
 #include "window_style.h"
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
+  if (const std::optional<int> status = kalvenor::ui::commandLineExit(argc, argv)) return *status;
   // Reading the font configuration is the longest step before the window can
   // open (its menu bar is measured in its font); it runs beside the
   // connection to the display rather than after it. Qt then finds it done.
@@ -25,21 +31,25 @@ int main(int argc, char* argv[]) {
   // The desktop file name becomes the window's Wayland app id, which the
   // desktop matches with the installed desktop entry and icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kalvenor::ui::kApplicationId));
-  QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
   kalvenor::ui::keepScaleFactorInRange();
+  std::optional<kalvenor::ui::DisplayFailureGuard> displayFailure(std::in_place);
   QApplication app(argc, argv);
+  displayFailure.reset();
   fontConfiguration.join();
   QApplication::setStyle(new kalvenor::ui::WindowStyle);  // the application owns its style
   const QString besideTheProgram = QCoreApplication::applicationDirPath();
   // In the first of the player's languages that the game speaks.
-  const kalvenor::ui::Translations translations(
-      besideTheProgram + QLatin1Char('/') + QString::fromLatin1(kalvenor::ui::kCatalogueFolder), QLocale::system());
+  const kalvenor::ui::Translations translations(kalvenor::ui::installedCatalogueFolder(), QLocale::system());
   kalvenor::UniformRandom random(std::random_device{}());
   const QString soundModule = QDir::cleanPath(besideTheProgram + QLatin1Char('/') +
                                               QString::fromLatin1(kalvenor::ui::kSoundModuleFolder) +
                                               QStringLiteral("/kalvenor-sound"));
   kalvenor::ui::SoundLibrary sound(soundModule, {besideTheProgram});
   kalvenor::ui::GameSession session(random, sound);
+  kalvenor::ui::BestScores scores(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  kalvenor::ui::HelpMenu help(session.window(), scores);
+  QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::gameOver, &app,
+                   [&scores](int score) { scores.record(score); });
   // Exit ends the program at once. quit() would close the window first and
   // so run the unload step, which only closing the window may do.
   QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::programEndRequested, &app,

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 
 #include "accessible_names.h"
+#include "game_keys.h"
 #include "kalvenor/fleet.h"
 #include "pictures.h"
 #include "picture_box.h"
@@ -66,6 +67,9 @@ void SeaWindow::buildMenu() {
     sound.setChecked(!checked);
   });
   menuAction(MenuItem::Mnustop).setEnabled(false);
+  // A disabled item's shortcut does nothing, as a click on it would.
+  menuAction(MenuItem::Mnustart).setShortcut(keys::kStart);
+  menuAction(MenuItem::Mnuexit).setShortcut(keys::kExit);
 }
 
 void SeaWindow::setShown(Control control, int index, bool shown) {
@@ -114,6 +118,8 @@ void SeaWindow::setMenuChecked(MenuItem item, bool checked) {
 }
 
 void SeaWindow::endProgram() { emit programEndRequested(); }
+
+void SeaWindow::gameFinished(std::int16_t score) { emit gameOver(score); }
 
 void SeaWindow::keyPressEvent(QKeyEvent* event) {
   const int button = event->key() - Qt::Key_1;

@@ -5,6 +5,7 @@
 // player's commands and clicks as signals; it keeps no game state of its own.
 // Keys take the same roads as clicks: Alt+F opens the menu, the grid has its
 // cursor (sea_grid.h), and 1 to 5 press the buoy buttons "-10" to "-50".
+// Ctrl+N and Ctrl+Q are Start's and Exit's shortcuts (game_keys.h).
 
 #include <QMainWindow>
 
@@ -39,6 +40,7 @@ class SeaWindow final : public QMainWindow, public View {
   void setMenuEnabled(MenuItem item, bool enabled) override;
   void setMenuChecked(MenuItem item, bool checked) override;
   void endProgram() override;
+  void gameFinished(std::int16_t score) override;
 
   SeaForm& form() { return *form_; }
   QAction& menuAction(MenuItem item) { return *menu_[static_cast<int>(item)]; }
@@ -50,6 +52,9 @@ class SeaWindow final : public QMainWindow, public View {
   // The player closes the window; Exit does not raise this.
   void closing();
   void programEndRequested();
+  // A game finished with this score, once a game; the game's end itself
+  // shows no message.
+  void gameOver(int score);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

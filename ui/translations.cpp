@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QRegularExpression>
 
+#include "application.h"
+
 #include <string>
 
 namespace kalvenor::ui {
@@ -30,6 +32,10 @@ Translations::Translations(const QString& catalogueFolder, const QLocale& locale
 Translations::~Translations() {
   QCoreApplication::removeTranslator(&qt_);
   QCoreApplication::removeTranslator(&game_);
+}
+
+QString installedCatalogueFolder() {
+  return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromLatin1(kCatalogueFolder);
 }
 
 QString translatedCaption(std::string_view caption) {

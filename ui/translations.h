@@ -35,6 +35,10 @@ class Translations final {
   QString language_;
 };
 
+// Where the program finds its catalogues, relative to its own folder as the
+// install lays them out. Needs the application object.
+QString installedCatalogueFolder();
+
 // A caption the game gives in English, in the player's language: the game's
 // captions are marked for translation where the window's design lists them.
 QString translatedCaption(std::string_view caption);

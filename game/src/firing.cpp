@@ -107,10 +107,14 @@ void Frmsea::eilaivoja() {
   hitcount = 0;
   for (std::int16_t hit : cellhit) hitcount = static_cast<std::int16_t>(hitcount + (hit == 1));
   if (hitcount != kSlots) return;
+  // The test runs on every tick of the last marker; the game finishes on the
+  // one that still finds Start disabled.
+  const bool finishing = !screen_.startEnabled;
   for (int k = 0; k < 5; ++k) hide(Control::Cmdbuoy, k);
   hide(Control::Lbllbuoy);
   for (int k = 0; k < kCells; ++k) setCellEnabled(k, false);
   setMenuEnabled(MenuItem::Mnustart, true);
+  if (finishing) view_.gameFinished(score);
 }
 
 }  // namespace kalvenor

@@ -3,14 +3,23 @@
 """A whole game of Kalvenor with the keyboard alone: File > Start through
 Alt+F, a buoy bought with the key 1 and dropped with Space, Sound switched
 off from the menu, a shot at every cell through the grid's cursor, the end
-of the game, Stop playing and Exit. Usage: play_by_keys.py PROGRAM ARTIFACTS_DIR"""
+of the game, Stop playing and Exit. Then the Help menu's dialogs by their
+keys, read through the accessibility bus: the score in Best scores before
+and after a restart, How to play, About; Ctrl+N, Ctrl+Q and the command
+line's statuses. Usage: play_by_keys.py PROGRAM ARTIFACTS_DIR"""
 
+import re
+import subprocess
 import time
 
-from harness.desktop import Desktop, audible_seconds, wait_until
-from harness.game_window import COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, expect, open_game, over, run
-from harness.keyboard import Keys
-from harness.screen import BLACK, BLUE, DARK_YELLOW, GREY, YELLOW
+from harness.reader import Reader, start_accessibility_bus, under_system_python
+
+under_system_python()
+
+from harness.desktop import Desktop, audible_seconds, wait_until  # noqa: E402
+from harness.game_window import COLUMNS, ROWS, SHIP_CELLS, SINKING_SECONDS, TITLE, expect, open_game, over, run  # noqa: E402,E501
+from harness.keyboard import Keys  # noqa: E402
+from harness.screen import BLACK, BLUE, CYAN, DARK_YELLOW, GREY, RED, YELLOW  # noqa: E402
 
 IN_GAME = ("Sound", "Stop playing", "Exit")
 GAME_OVER = ("Start", "Sound", "Stop playing", "Exit")
@@ -20,10 +29,100 @@ def buoy_button_shown(game, k):
     return game.at(146 + 40 * k, 466) == YELLOW
 
 
+def dialog(reader, keys, press, title):
+    """Opens a dialog by its keys; returns it as the reader sees it."""
+    keys.press(*press.split())
+    found = wait_until(lambda: next((window for app in reader.pyatspi.Registry.getDesktop(0) for window in app or []
+                                     if window is not None and window.name == title), None), 10, title)
+    keys.game.desk.xdotool("windowfocus", "--sync", keys.game.desk.window_id(title))  # as a window manager would
+    return found
+
+
+def close(keys, title):
+    desk = keys.game.desk
+    keys.press("Escape")
+    wait_until(lambda: not desk.windows(title), 10, f"{title!r} to close")
+    desk.xdotool("windowfocus", "--sync", desk.window_id("Kalvenor"))
+
+
+def best_scores(reader, keys):
+    """The rows of Best scores as the reader reads them: rank, score, date, mark."""
+    window = dialog(reader, keys, "ctrl+h", "Best scores")
+    table = reader.find(lambda node: node.getRole() == reader.pyatspi.ROLE_TABLE, window)
+    if table is None:
+        said = reader.find(lambda node: node.name == "No games finished yet.", window)
+        expect(said is not None, "Best scores without rows does not say \"No games finished yet.\"")
+        close(keys, "Best scores")
+        return []
+    cells = table.queryTable()
+    rows = [[cells.getAccessibleAt(row, column).name for column in range(4)] for row in range(cells.nRows)]
+    keys.game.desk.shot("best-scores.png")
+    said = [f"{rank}: {score}, {date}{', latest game' if mark else ''}." for rank, score, date, mark in rows]
+    expect(window.description == " ".join(said), f"Best scores says {window.description!r} as it opens")
+    close(keys, "Best scores")
+    return rows
+
+
+def final_score(reader):
+    label = reader.find(lambda node: node.getRole() == reader.pyatspi.ROLE_LABEL and
+                        re.fullmatch(r" ?-?\d+", node.name or ""))
+    return int(label.name)
+
+
+def help_after_a_restart(desk, program, score):
+    kalvenor, game = open_game(desk, program)
+    keys, reader = Keys(game), Reader()
+    rows = best_scores(reader, keys)
+    expect(rows and rows[0][1] == str(score) and not rows[0][3], f"after a restart Best scores reads {rows}")
+
+    text = reader.find(lambda node: node.getRole() == reader.pyatspi.ROLE_LABEL,
+                       dialog(reader, keys, "F1", "How to play")).queryText()
+    rules = text.getText(0, text.characterCount)
+    for words in ("The score starts at 1000", "Listening buoy flash (if ship is near)", "Ctrl+N", "Ctrl+H", "F1"):
+        expect(words in rules, f"How to play does not say {words!r}")
+    game.desk.shot("how-to-play.png")
+    close(keys, "How to play")
+    version = subprocess.run([program, "--version"], capture_output=True, text=True).stdout.split()[-1]
+    about = reader.find(lambda node: node.getRole() == reader.pyatspi.ROLE_LABEL,
+                        dialog(reader, keys, "alt+h Up Return", "About Kalvenor")).name
+    expect(f"Kalvenor {version}" in about and "GPL-3.0-or-later" in about, f"About says {about!r}")
+    close(keys, "About Kalvenor")
+
+    keys.press("ctrl+n")  # Start is enabled on the title
+    wait_until(lambda: game.look().cell(0) == GREY, 5, "Ctrl+N to start a game")
+    keys.fire([0])
+    wait_until(lambda: game.look().cell(0) in (CYAN, RED, BLACK), 5, "the shot at cell 0")
+    keys.press("ctrl+n")  # Start is disabled in a game: nothing
+    time.sleep(1.0)
+    expect(game.look().cell(0) in (CYAN, RED, BLACK), "Ctrl+N started a game while Start was disabled")
+    keys.press("ctrl+q")
+    status = kalvenor.wait(timeout=10)
+    expect(status == 0, f"Ctrl+Q ended the program with status {status}")
+
+
+def command_line(desk, program):
+    """--help and --version print and end, a bad option and no display end
+    with one line; no window opens."""
+    def run_with(*args, env=desk.env):
+        return subprocess.run([program, *args], env=env, capture_output=True, text=True, timeout=20)
+    no_display = {key: value for key, value in desk.env.items() if key not in ("DISPLAY", "QT_QPA_PLATFORM")}
+    for args, env, status, out, err in ((["--version"], desk.env, 0, r"kalvenor \d+\.\d+\.\d+\n", ""),
+                                        (["--help"], desk.env, 0, r"(?s)Usage: .*--version.*", ""),
+                                        (["--no-such-option"], desk.env, 2, "", r"kalvenor: .*no-such-option.*\n"),
+                                        ([], no_display, 1, "", r"kalvenor: .*DISPLAY.*\n")):
+        ran = run_with(*args, env=env)
+        expect(ran.returncode == status and re.fullmatch(out, ran.stdout) and re.fullmatch(err, ran.stderr),
+               f"kalvenor {args}: status {ran.returncode}, printed {ran.stdout!r}, {ran.stderr!r}")
+    expect(not desk.windows("Kalvenor"), "the command line opened a window")
+
+
 def play(program, artifacts):
     with Desktop(artifacts) as desk:
+        start_accessibility_bus(desk)
         kalvenor, game = open_game(desk, program)
         keys = Keys(game)
+        reader = Reader()
+        expect(best_scores(reader, keys) == [], "Best scores has rows before any game")
 
         keys.menu("Start", ("Start", "Sound", "Exit"))
         wait_until(lambda: game.look().cell(0) == GREY, 5, "the grid")
@@ -55,6 +154,9 @@ def play(program, artifacts):
         time.sleep(SINKING_SECONDS)
         game.look("game-over.png")
         expect(over(game), f"{game.cells().count(BLACK)} of {SHIP_CELLS} cells are black at the end")
+        score = final_score(reader)
+        rows = best_scores(reader, keys)
+        expect(rows and rows[0][1:4:2] == [str(score), "latest game"], f"Best scores reads {rows}, the game {score}")
 
         keys.menu("Stop playing", GAME_OVER)
         time.sleep(0.3)
@@ -63,6 +165,8 @@ def play(program, artifacts):
         keys.menu("Exit", ("Start", "Sound", "Exit"), window_stays=False)
         status = kalvenor.wait(timeout=10)
         expect(status == 0, f"Exit ended the program with status {status}")
+        help_after_a_restart(desk, program, score)
+        command_line(desk, program)
 
 
 if __name__ == "__main__":

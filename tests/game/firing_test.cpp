@@ -199,6 +199,15 @@ TEST_F(Firing, TheGameEndsOnTheMarkerTickAfterTheLastSlotIsHit) {
   EXPECT_EQ(h.game.score, 1000 - 31 + 2000);
 }
 
+TEST_F(Firing, AFinishedGameTellsItsFinalScoreOnce) {
+  for (int s = 0; s < kShips; ++s) {
+    damage(s);
+    h.click(lastCell(s));
+    h.advance(1300);  // the marker's 20 ticks each run the end-of-game test
+  }
+  EXPECT_EQ(h.view.finishedScores(), (std::vector<std::int16_t>{1000 - 31 + 2000}));
+}
+
 TEST_F(Firing, ShotSoundsFollowTheSoundCheckMark) {
   h.sound.clearLog();
   h.click(600);
