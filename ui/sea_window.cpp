@@ -19,13 +19,19 @@
 #include "sea_form.h"
 #include "sea_grid.h"
 #include "sea_grid_accessible.h"
+#include "spoken_messages.h"
 
 namespace kalvenor::ui {
 
 SeaWindow::SeaWindow(QWidget* parent)
-    : QMainWindow(parent), form_(new SeaForm(this)), buoyReporter_(form_->grid()) {
+    : QMainWindow(parent),
+      form_(new SeaForm(this)),
+      messages_(new SpokenMessages(form_)),
+      narrator_(*messages_),
+      buoyReporter_(form_->grid(), *messages_) {
   // Qt keeps one copy of each factory however often it is installed.
   QAccessible::installFactory(&SeaGridAccessible::factory);
+  QAccessible::installFactory(&SpokenMessagesAccessible::factory);
   setWindowTitle(QStringLiteral("Kalvenor"));
   setCentralWidget(form_);
   buildMenu();
@@ -44,7 +50,9 @@ void SeaWindow::setPictures(const Pictures& pictures) {
 
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));;
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  // A screen reader names the open menu by its title.
+  file->setAccessibleName(QString(file->title()).remove(QLatin1Char('&')));
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, QStringLiteral("Start")},
       {MenuItem::Mnusound, QStringLiteral("Sound")},
@@ -79,6 +87,7 @@ void SeaWindow::setCellColour(int cell, CellColour colour) {
   SeaGrid& grid = form_->grid();
   if (cell < 0 || cell >= kCells) return;
   buoyReporter_.colourChanging(cell, grid.cellColour(cell), toQColor(colour));
+  narrator_.cellColourChanged(grid.cellColour(cell), toQColor(colour));
   grid.setCellColour(cell, toQColor(colour));
 }
 
@@ -94,6 +103,7 @@ void SeaWindow::setPanelImage(int slot, int image) {
 void SeaWindow::setCaption(Control control, std::string_view caption) {
   if (QLabel* label = form_->captionLabel(control)) {
     label->setText(toQString(caption));
+    if (control == Control::Lblscore2) narrator_.scoreShown(label->text());
   }
 }
 
@@ -103,7 +113,12 @@ void SeaWindow::moveControl(Control control, int index, TwipPoint position) {
 
 void SeaWindow::placeTitle(TwipRect rect) { form_->title()->setGeometry(toPixels(rect)); }
 
-void SeaWindow::setMenuEnabled(MenuItem item, bool enabled) { menuAction(item).setEnabled(enabled); }
+void SeaWindow::setMenuEnabled(MenuItem item, bool enabled) {
+  menuAction(item).setEnabled(enabled);
+  // The game ends with the whole grid shown and closed to shots, and Start offered again.
+  const SeaGrid& grid = form_->grid();
+  if (item == MenuItem::Mnustart && enabled && grid.cellShown(0) && !grid.cellEnabled(0)) narrator_.gameOver();
+}
 
 void SeaWindow::setMenuChecked(MenuItem item, bool checked) {
   QAction& action = menuAction(item);
@@ -117,6 +132,8 @@ void SeaWindow::keyPressEvent(QKeyEvent* event) {
   const int button = event->key() - Qt::Key_1;
   if (button >= 0 && button < controlCount(Control::Cmdbuoy) && !event->isAutoRepeat()) {
     form_->pressBuoyButton(button);
+  } else if (event->key() == Qt::Key_S && form_->captionLabel(Control::Lblscore2)->isVisible()) {
+    narrator_.sayScore();
   } else {
     QMainWindow::keyPressEvent(event);
   }
