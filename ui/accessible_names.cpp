@@ -35,8 +35,10 @@ QString panelSlotName(int slot, int image) {
 }
 
 QString buoyReport(int flashes) {
-  if (flashes == 0) return QStringLiteral("no flash");
-  return flashes == 1 ? QStringLiteral("1 flash") : QStringLiteral("%1 flashes").arg(flashes);
+  // Spoken as a message too: translatable, and correct English without a catalogue.
+  if (flashes == 0) return QCoreApplication::translate("SpokenMessages", "no flash");
+  if (flashes == 1) return QCoreApplication::translate("SpokenMessages", "1 flash");
+  return QCoreApplication::translate("SpokenMessages", "%1 flashes").arg(flashes);
 }
 
 QString shotReport(QColor result, int sunkCells, const QString& score) {
