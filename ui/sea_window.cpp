@@ -114,10 +114,14 @@ void SeaWindow::moveControl(Control control, int index, TwipPoint position) {
 void SeaWindow::placeTitle(TwipRect rect) { form_->title()->setGeometry(toPixels(rect)); }
 
 void SeaWindow::setMenuEnabled(MenuItem item, bool enabled) {
-  menuAction(item).setEnabled(enabled);
-  // The game ends with the whole grid shown and closed to shots, and Start offered again.
+  QAction& action = menuAction(item);
+  // The game ends with the whole grid shown and closed to shots, and Start
+  // offered again (the end is checked again at every later tick of the marker).
   const SeaGrid& grid = form_->grid();
-  if (item == MenuItem::Mnustart && enabled && grid.cellShown(0) && !grid.cellEnabled(0)) narrator_.gameOver();
+  if (item == MenuItem::Mnustart && enabled && !action.isEnabled() && grid.cellShown(0) && !grid.cellEnabled(0)) {
+    narrator_.gameOver();
+  }
+  action.setEnabled(enabled);
 }
 
 void SeaWindow::setMenuChecked(MenuItem item, bool checked) {

@@ -58,6 +58,9 @@ def check_shots_spoken(orca, game, fired_before):
     expect(sum(result.startswith("Hit and sunk") for result in results) == 10, "not every sinking was spoken")
     expect(results.count("Shooted, no ship on area") > 0 and results.count("Hit without sinking ship") > 0,
            "no miss or no hit was spoken")
+    spoken = orca.said()
+    expect(not any(re.match(SHOT, words) for words in spoken[spoken.index(final):]), "a shot spoken after the end")
+    expect(spoken.count(final) == 1, f"the end of the game was spoken {spoken.count(final)} times")
     expect(final.endswith(f"Final score {shots[-1].group(2)}."), f"{final!r} after {shots[-1].group(0)!r}")
     print("a miss, a hit, a sinking, the end:",
           [next(shot.group(0) for shot in shots if shot.group(1).startswith(kind))
