@@ -15,7 +15,7 @@ test_pkgs=(
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   libclang-rt-14-dev clang valgrind python3 python3-xlib
-  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi orca
   desktop-file-utils appstream groff-base weston libweston-10-dev qt6-wayland debootstrap
 )
 package_pkgs=(

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_names.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
+
+#include <algorithm>
 
 #include "design_layout.h"
 #include "kalvenor/fleet.h"
@@ -47,6 +47,24 @@ QString panelSlotName(int slot, int image) {
 QString buoyReport(int flashes) {
   if (flashes == 0) return said(QT_TRANSLATE_NOOP("ScreenReader", "no flash"));
   return countedText("ScreenReader", QT_TRANSLATE_N_NOOP("ScreenReader", "%n flash(es)"), flashes);
+}
+QString shotReport(QColor result, int sunkCells, const QString& score) {
+  QString what = legendCaption(result);
+  const auto shipClass = std::find_if(kClasses.begin(), kClasses.end(),
+                                      [sunkCells](const ShipClassInfo& c) { return c.cells == sunkCells; });
+  if (shipClass != kClasses.end()) {
+    what = QCoreApplication::translate("SpokenMessages", "%1, Class %2 ship")
+               .arg(what, QChar(u'A' + static_cast<int>(shipClass - kClasses.begin())));
+  }
+  return QCoreApplication::translate("SpokenMessages", "%1. Score %2").arg(what, score);
+}
+
+QString scoreReport(const QString& score) {
+  return QCoreApplication::translate("SpokenMessages", "Score %1").arg(score);
+}
+
+QString gameOverReport(const QString& score) {
+  return QCoreApplication::translate("SpokenMessages", "Every ship is sunk. Final score %1").arg(score);
 }
 
 }  // namespace kalvenor::ui

@@ -20,4 +20,14 @@ QString panelSlotName(int slot, int image);
 // What a buoy heard in one burst of flashes: "3 flashes", "1 flash", "no flash".
 QString buoyReport(int flashes);
 
+// The messages a screen reader speaks unasked (spoken_messages.h).
+// A shot from the colour it gave its cell, with the score after it: "Hit
+// without sinking ship. Score 998", "Hit and sunk, Class B ship. Score 1197"
+// (a sinking turns the ship's `sunkCells` cells black).
+QString shotReport(QColor result, int sunkCells, const QString& score);
+// "Score 990".
+QString scoreReport(const QString& score);
+// "Every ship is sunk. Final score 1150".
+QString gameOverReport(const QString& score);
+
 }  // namespace kalvenor::ui

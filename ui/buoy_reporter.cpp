@@ -5,10 +5,12 @@
 #include "kalvenor/grid.h"
 #include "screen_units.h"
 #include "sea_grid.h"
+#include "spoken_messages.h"
 
 namespace kalvenor::ui {
 
-BuoyReporter::BuoyReporter(SeaGrid& grid, std::chrono::milliseconds quiet) : grid_(grid) {
+BuoyReporter::BuoyReporter(SeaGrid& grid, SpokenMessages& messages, std::chrono::milliseconds quiet)
+    : grid_(grid), messages_(messages) {
   burstEnd_.setSingleShot(true);
   burstEnd_.setInterval(quiet);
   QObject::connect(&burstEnd_, &QTimer::timeout, &grid_, [this] { reportBurst(); });
@@ -45,6 +47,7 @@ void BuoyReporter::colourChanging(int cell, QColor from, QColor to) {
 
 void BuoyReporter::reportBurst() {
   grid_.setCellNote(buoyCell_, buoyReport(flashes_));
+  if (!reported_) messages_.say(buoyReport(flashes_));
   reported_ = true;
   flashes_ = 0;
 }

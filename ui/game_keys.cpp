@@ -22,6 +22,7 @@ QList<GameKey> gameKeys() {
       {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5},
        QT_TRANSLATE_NOOP("GameKeys", "Buy a buoy: 1 for \"-10\" up to 5 for \"-50\"")},
       {{Qt::Key_Tab}, QT_TRANSLATE_NOOP("GameKeys", "Move from the grid to the buoy buttons shown, and back")},
+      {{keys::kSayScore}, QT_TRANSLATE_NOOP("GameKeys", "Have the screen reader say the score")},
       {{keys::kHowToPlay}, QT_TRANSLATE_NOOP("GameKeys", "How to play")},
       {{keys::kBestScores}, QT_TRANSLATE_NOOP("GameKeys", "Best scores")},
       {{Qt::Key_Escape}, QT_TRANSLATE_NOOP("GameKeys", "Close a dialog or a menu")},

@@ -14,6 +14,7 @@ inline constexpr QKeyCombination kStart(Qt::CTRL, Qt::Key_N);
 inline constexpr QKeyCombination kExit(Qt::CTRL, Qt::Key_Q);
 inline constexpr QKeyCombination kHowToPlay(Qt::Key_F1);
 inline constexpr QKeyCombination kBestScores(Qt::CTRL, Qt::Key_H);
+inline constexpr QKeyCombination kSayScore(Qt::Key_S);
 }  // namespace keys
 
 struct GameKey {

@@ -45,7 +45,7 @@ QAccessible::State SeaCellAccessible::state() const {
     return state;
   }
   state.focusable = true;
-  state.focused = grid_->hasFocus() && grid_->cursorCell() == cell_;
+  state.focused = grid_->cursorCellFocused() && grid_->cursorCell() == cell_;
   state.invisible = !grid_->cellShown(cell_);
   state.disabled = !grid_->cellEnabled(cell_);
   return state;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QPaintEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -45,6 +46,14 @@ void SeaGrid::setCellShown(int cell, bool shown) {
   if (!isCell(cell) || cells_[cell].shown == shown) return;
   cells_[cell].shown = shown;
   update(cellRect(cell));
+  notifyCell(cell, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+  if (cell != cursor_ || !hasFocus()) return;
+  if (shown) {
+    announceCursorSoon();
+  } else if (QAccessible::isActive()) {  // the focus falls back on the grid itself
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  }
 }
 
 void SeaGrid::setCellEnabled(int cell, bool enabled) {
@@ -116,7 +125,11 @@ void SeaGrid::moveCursor(int cell) {
   if (cursorFrameShown()) update(cellRect(cursor_));
   cursor_ = cell;
   if (cursorFrameShown()) update(cellRect(cursor_));
-  if (hasFocus()) notifyCell(cursor_, QAccessible::Focus);
+  announceCursor();
+}
+
+void SeaGrid::announceCursor() {
+  if (cursorCellFocused()) notifyCell(cursor_, QAccessible::Focus);
 }
 
 void SeaGrid::setKeyboardInUse(bool inUse) {
@@ -156,7 +169,14 @@ void SeaGrid::keyPressEvent(QKeyEvent* event) {
 void SeaGrid::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   update(cellRect(cursor_));
-  notifyCell(cursor_, QAccessible::Focus);
+  announceCursorSoon();
+}
+
+void SeaGrid::announceCursorSoon() {
+  // Later, not now: Qt tells of the grid's own focus after this handler, and
+  // a reader takes the last focus it hears as where the player is. A cell
+  // shown now is shown to the reader by then too.
+  QTimer::singleShot(0, this, [this] { announceCursor(); });
 }
 
 void SeaGrid::focusOutEvent(QFocusEvent* event) {

@@ -38,6 +38,9 @@ class SeaGrid final : public QWidget {
   const QString& cellNote(int cell) const { return cells_[cell].note; }
 
   int cursorCell() const { return cursor_; }
+  // The cursor cell has the focus while it shows and the grid has the focus;
+  // a hidden cursor cell leaves the focus on the grid.
+  bool cursorCellFocused() const { return hasFocus() && cells_[cursor_].shown; }
   // The frame shows while the keyboard is in use, until the mouse is.
   bool cursorFrameShown() const { return keyboardInUse_ && hasFocus(); }
   // Magenta: no cell colour, nor the marker's yellow or the sea's blue.
@@ -76,6 +79,10 @@ class SeaGrid final : public QWidget {
   void setKeyboardInUse(bool inUse);
   // Tells a screen reader about a change of one cell.
   void notifyCell(int cell, QAccessible::Event change);
+  // Tells a screen reader of the focused cursor cell, now or once the event
+  // at hand is done.
+  void announceCursor();
+  void announceCursorSoon();
 
   std::array<Cell, kCells> cells_;
   int pressedCell_ = -1;

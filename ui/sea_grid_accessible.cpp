@@ -8,7 +8,7 @@
 
 namespace kalvenor::ui {
 
-SeaGridAccessible::SeaGridAccessible(SeaGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+SeaGridAccessible::SeaGridAccessible(SeaGrid* grid) : QAccessibleWidget(grid, QAccessible::Pane) {}
 
 SeaGridAccessible::~SeaGridAccessible() {
   for (QAccessible::Id id : cellIds_) {
@@ -48,7 +48,7 @@ QAccessibleInterface* SeaGridAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* SeaGridAccessible::focusChild() const {
-  return grid()->hasFocus() ? child(grid()->cursorCell()) : nullptr;
+  return grid()->cursorCellFocused() ? child(grid()->cursorCell()) : nullptr;
 }
 
 void* SeaGridAccessible::interface_cast(QAccessible::InterfaceType type) {

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The sea grid as a screen reader sees it: a table of 25 rows by 30 columns
-// whose cells are named by row and column and described by the legend's
-// caption for their colour. The cursor cell is the focused cell.
+// The sea grid as a screen reader sees it: 25 rows by 30 columns of table
+// cells, named by row and column and described by the legend's caption for
+// their colour. The cursor cell is the focused cell.
+//
+// The grid is a pane with a table's interface rather than a table: Orca reads
+// all 30 cells of a table's row whenever the focus enters a new row, so in a
+// table every Up or Down would read a whole row of the sea. A pane's cells are
+// read one by one, while their table interface still gives each cell's row
+// and column.
 
 #include <QAccessibleWidget>
 

@@ -20,14 +20,20 @@
 #include "sea_form.h"
 #include "sea_grid.h"
 #include "sea_grid_accessible.h"
+#include "spoken_messages.h"
 #include "translations.h"
 
 namespace kalvenor::ui {
 
 SeaWindow::SeaWindow(QWidget* parent)
-    : QMainWindow(parent), form_(new SeaForm(this)), buoyReporter_(form_->grid()) {
+    : QMainWindow(parent),
+      form_(new SeaForm(this)),
+      messages_(new SpokenMessages(form_)),
+      narrator_(*messages_),
+      buoyReporter_(form_->grid(), *messages_) {
   // Qt keeps one copy of each factory however often it is installed.
   QAccessible::installFactory(&SeaGridAccessible::factory);
+  QAccessible::installFactory(&SpokenMessagesAccessible::factory);
   setWindowTitle(QStringLiteral("Kalvenor"));
   setCentralWidget(form_);
   buildMenu();
@@ -47,6 +53,8 @@ void SeaWindow::setPictures(const Pictures& pictures) {
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
   QMenu* file = menuBar()->addMenu(tr("&File"));
+  // A screen reader names the open menu by its title.
+  file->setAccessibleName(QString(file->title()).remove(QLatin1Char('&')));
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, tr("Start")},
       {MenuItem::Mnusound, tr("Sound")},
@@ -84,6 +92,7 @@ void SeaWindow::setCellColour(int cell, CellColour colour) {
   SeaGrid& grid = form_->grid();
   if (cell < 0 || cell >= kCells) return;
   buoyReporter_.colourChanging(cell, grid.cellColour(cell), toQColor(colour));
+  narrator_.cellColourChanged(grid.cellColour(cell), toQColor(colour));
   grid.setCellColour(cell, toQColor(colour));
 }
 
@@ -101,6 +110,7 @@ void SeaWindow::setCaption(Control control, std::string_view caption) {
   if (!label) return;
   //: The score as the game writes it: " 1000", "-20".
   label->setText(control == Control::Lblscore2 ? tr("%1").arg(toQString(caption)) : translatedCaption(caption));
+  if (control == Control::Lblscore2) narrator_.scoreShown(label->text());
 }
 
 void SeaWindow::moveControl(Control control, int index, TwipPoint position) {
@@ -109,7 +119,16 @@ void SeaWindow::moveControl(Control control, int index, TwipPoint position) {
 
 void SeaWindow::placeTitle(TwipRect rect) { form_->title()->setGeometry(toPixels(rect)); }
 
-void SeaWindow::setMenuEnabled(MenuItem item, bool enabled) { menuAction(item).setEnabled(enabled); }
+void SeaWindow::setMenuEnabled(MenuItem item, bool enabled) {
+  QAction& action = menuAction(item);
+  // The game ends with the whole grid shown and closed to shots, and Start
+  // offered again (the end is checked again at every later tick of the marker).
+  const SeaGrid& grid = form_->grid();
+  if (item == MenuItem::Mnustart && enabled && !action.isEnabled() && grid.cellShown(0) && !grid.cellEnabled(0)) {
+    narrator_.gameOver();
+  }
+  action.setEnabled(enabled);
+}
 
 void SeaWindow::setMenuChecked(MenuItem item, bool checked) {
   QAction& action = menuAction(item);
@@ -125,6 +144,8 @@ void SeaWindow::keyPressEvent(QKeyEvent* event) {
   const int button = event->key() - Qt::Key_1;
   if (button >= 0 && button < controlCount(Control::Cmdbuoy) && !event->isAutoRepeat()) {
     form_->pressBuoyButton(button);
+  } else if (event->keyCombination() == keys::kSayScore && form_->captionLabel(Control::Lblscore2)->isVisible()) {
+    narrator_.sayScore();
   } else {
     QMainWindow::keyPressEvent(event);
   }

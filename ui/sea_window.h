@@ -5,13 +5,15 @@
 // player's commands and clicks as signals; it keeps no game state of its own.
 // Keys take the same roads as clicks: Alt+F opens the menu, the grid has its
 // cursor (sea_grid.h), and 1 to 5 press the buoy buttons "-10" to "-50".
-// Ctrl+N and Ctrl+Q are Start's and Exit's shortcuts (game_keys.h).
+// Ctrl+N and Ctrl+Q are Start's and Exit's shortcuts (game_keys.h). A screen
+// reader hears what changes (narrator.h); S asks it for the score.
 
 #include <QMainWindow>
 
 #include <array>
 
 #include "buoy_reporter.h"
+#include "narrator.h"
 #include "kalvenor/view.h"
 
 class QAction;
@@ -20,6 +22,7 @@ namespace kalvenor::ui {
 
 class Pictures;
 class SeaForm;
+class SpokenMessages;
 
 class SeaWindow final : public QMainWindow, public View {
   Q_OBJECT
@@ -65,6 +68,8 @@ class SeaWindow final : public QMainWindow, public View {
 
   const Pictures* pictures_ = nullptr;
   SeaForm* form_;
+  SpokenMessages* messages_;
+  Narrator narrator_;
   BuoyReporter buoyReporter_;
   std::array<QAction*, 4> menu_{};
 };

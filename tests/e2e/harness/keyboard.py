@@ -13,20 +13,25 @@ MENU_ITEMS = ("Start", "Sound", "Stop playing", "Exit")
 
 
 class Keys:
-    def __init__(self, game):
+    def __init__(self, game, delay=4):
+        """`delay`: the milliseconds between keys, longer for a player who
+        listens to a screen reader."""
         self.game = game
+        self.delay = delay
         self.cursor = 0
         # A desktop gives the new window the keyboard, as a window manager would.
         game.desk.xdotool("windowfocus", "--sync", game.desk.window_id("Kalvenor"))
 
-    def press(self, *keys, delay=4):
+    def press(self, *keys, delay=None):
         if keys:
-            self.game.desk.xdotool("key", "--delay", delay, *keys)
+            self.game.desk.xdotool("key", "--delay", delay or self.delay, *keys)
 
     def menu(self, item, enabled, window_stays=True):
         """Alt+F opens "File" on its first enabled item; Down goes on to the
         next enabled one. `enabled` names the enabled items."""
-        self.press("alt+f")
+        # Alt held as a player holds it: a screen reader's key listener delays
+        # the F past a quick release of Alt, which Qt takes for Alt alone.
+        self.game.desk.xdotool("keydown", "alt", "sleep", 0.1, "key", "f", "sleep", 0.1, "keyup", "alt")
         wait_until(lambda: self.game.look().at(30, 5) != BLUE, self.game.timeout, "the File menu to open")
         shown = [name for name in MENU_ITEMS if name in enabled]
         self.press(*["Down"] * shown.index(item), "Return", delay=40)

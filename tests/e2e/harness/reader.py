@@ -55,18 +55,22 @@ class Reader:
 
     def find(self, predicate, under=None):
         """The first accessible, breadth first, that the predicate accepts;
-        a table's cells are not searched."""
+        the cells of a table are not searched."""
         todo = [under or self.window]
         while todo:
             node = todo.pop(0)
             if predicate(node):
                 return node
-            if node.getRole() != self.pyatspi.ROLE_TABLE:
+            if not self.is_table(node):
                 todo.extend(child for child in node if child is not None)
         return None
 
+    def is_table(self, node):
+        return "Table" in self.pyatspi.listInterfaces(node)
+
     def table(self):
-        return self.find(lambda node: node.getRole() == self.pyatspi.ROLE_TABLE)
+        """The first accessible with a table's interface."""
+        return self.find(self.is_table)
 
     def listen(self, *kinds):
         for kind in kinds:
