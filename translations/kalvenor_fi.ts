@@ -21,6 +21,21 @@
     </message>
 </context>
 <context>
+    <name>BestScores</name>
+    <message>
+        <source>Best scores cannot be saved in %1; they are shown until Kalvenor closes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message>
         <source>Not shooted area</source>
@@ -57,6 +72,92 @@
     <message>
         <source>Score:</source>
         <translation>Pisteet:</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: %1 Try kalvenor --help.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameKeys</name>
+    <message>
+        <source>Open the File menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the Help menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a game, when Start is enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished">Poistu</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the cursor to the first or last column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the cursor to the top or bottom row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire at the cursor&apos;s cell, or drop a bought buoy there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move from the grid to the buoy buttons shown, and back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close a dialog or a menu</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -114,6 +215,155 @@
     <message>
         <source>Row %1</source>
         <translation>Rivi %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenMessages</name>
+    <message>
+        <source>%1, Class %2 ship</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Score %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every ship is sunk. Final score %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kalvenor::ui::HelpDialog</name>
+    <message>
+        <source>grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dark yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colours of the grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No games finished yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your latest game, %1, is not among the ten best.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latest game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, latest game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Kalvenor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kalvenor %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kalvenor::ui::HelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Kalvenor</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
