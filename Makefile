@@ -7,6 +7,9 @@ BUILD      ?= build
 # The fuzzer's clang build under ASan and UBSan (tests/fuzz/run.sh), where the
 # game logic's unit tests run once more.
 ASAN_BUILD ?= build-fuzz
+# The sound player under ASan and UBSan, on its own: its server thread reads
+# the samples the window gives it.
+SOUND_ASAN_BUILD ?= build-asan-sound
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON
 # The distribution's interpreter, which has the distribution's python3-xlib.
@@ -81,10 +84,14 @@ fuzz: test-deps
 	tests/fuzz/run.sh $(FUZZ_SECONDS)
 
 # The game logic and its unit tests once more under ASan and UBSan, in the
-# fuzzer's build, after the fuzzer's corpus replay and short run.
+# fuzzer's build, after the fuzzer's corpus replay and short run; then the
+# sound player's test, in a build of its own with the window's compiler.
 test-asan: test-fuzz
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L unit
+	cmake -S . -B $(SOUND_ASAN_BUILD) $(CMAKE_FLAGS) -DKALVENOR_SANITIZE=ON -DKALVENOR_BENCH=OFF >/dev/null
+	cmake --build $(SOUND_ASAN_BUILD) -j $(JOBS) --target pulse_player_test
+	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir $(SOUND_ASAN_BUILD) --output-on-failure -R '^pulse_player_test$$'
 
 # Replays the fuzzing corpus, then a short bounded fuzz run.
 TEST_FUZZ_SECONDS ?= 60
@@ -110,4 +117,4 @@ test-clean-root: test-deps
 	PYTHONPATH=$(CURDIR)/tests/e2e $(PYTHON3) tests/package/clean_root_install.py $(DEB_DIR)/kalvenor_*.deb $(DEB_DIR)/clean-root
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(DEB_DIR)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(SOUND_ASAN_BUILD) $(DEB_DIR)

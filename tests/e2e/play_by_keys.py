@@ -74,8 +74,14 @@ def check_shots_spoken(orca, game, fired_before):
 
 
 def dialog(reader, keys, press, title):
-    """Opens a dialog by its keys; returns it as the reader sees it."""
-    keys.press(*press.split())
+    """Opens a dialog by its keys, "alt+h" held as a player holds it; returns
+    it as the reader sees it."""
+    for key in press.split():
+        if key.startswith("alt+"):
+            keys.alt(key[len("alt+"):])
+            time.sleep(0.5)  # the menu opens
+        else:
+            keys.press(key)
     found = wait_until(lambda: next((window for app in reader.pyatspi.Registry.getDesktop(0) for window in app or []
                                      if window is not None and window.name == title), None), 10, title)
     keys.game.desk.xdotool("windowfocus", "--sync", keys.game.desk.window_id(title))  # as a window manager would

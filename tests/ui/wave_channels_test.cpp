@@ -2,13 +2,11 @@
 // Where the wave files come from and how they are read, the channels'
 // commands with a sound server that is gone or never answers, and a game
 // without its waves: it reports the missing files once, plays on and stays
-// silent. Only the player's own hold on its samples needs a working server:
-// it starts one of its own.
+// silent. None of this needs a working sound server.
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,27 +15,25 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <memory>
 
 #include "game_session.h"
 #include "kept_messages.h"
-#include "pulse_player.h"
 #include "screen_units.h"
 #include "sea_form.h"
 #include "sea_grid.h"
+#include "sound_servers.h"
 #include "wave_channels.h"
 #include "wave_file.h"
 
 using kalvenor::Channel;
 using kalvenor::MenuItem;
 using kalvenor::SoundCommand;
-using kalvenor::ui::PulsePlayer;
 using kalvenor::ui::SampleFormat;
 using kalvenor::ui::WaveChannels;
-using kalvenor::ui::WaveSample;
 using kalvenor::ui::WaveSources;
 using kalvenor::ui::testing::keepMessage;
 using kalvenor::ui::testing::messages;
+using kalvenor::ui::testing::ServerAddress;
 
 namespace {
 
@@ -88,50 +84,6 @@ class MuteServer {
   int socket_;
   QByteArray path_;
   bool listening_ = false;
-};
-
-// A PulseAudio server with a null sink, on a socket in `folder`, as the
-// end-to-end desktop starts it.
-class NullSinkServer {
- public:
-  explicit NullSinkServer(const QString& folder) : socket_(folder + QStringLiteral("/native")) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH"}) {
-      environment.insert(QString::fromLatin1(variable), folder);
-    }
-    server_.setProcessEnvironment(environment);
-    server_.start(QStringLiteral("pulseaudio"),
-                  {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes", "-L",
-                   "module-null-sink", "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket_});
-  }
-  ~NullSinkServer() {
-    server_.terminate();
-    server_.waitForFinished(5000);
-  }
-  NullSinkServer(const NullSinkServer&) = delete;
-  NullSinkServer& operator=(const NullSinkServer&) = delete;
-
-  bool started() { return server_.waitForStarted(5000); }
-  bool listening() const { return QFile::exists(socket_); }
-  QByteArray address() const { return "unix:" + socket_.toUtf8(); }
-
- private:
-  QString socket_;
-  QProcess server_;
-};
-
-// The environment variable that names the sound server, set for one test.
-class ServerAddress {
- public:
-  explicit ServerAddress(const QByteArray& address) : before_(qgetenv("PULSE_SERVER")) {
-    qputenv("PULSE_SERVER", address);
-  }
-  ~ServerAddress() { qputenv("PULSE_SERVER", before_); }
-  ServerAddress(const ServerAddress&) = delete;
-  ServerAddress& operator=(const ServerAddress&) = delete;
-
- private:
-  QByteArray before_;
 };
 
 }  // namespace
@@ -274,29 +226,6 @@ class WaveChannelsTest : public QObject {
     sound.command(Channel::Two, SoundCommand::Play);  // closed: nothing to play
     QVERIFY(!sound.isPlaying(Channel::Two));
     QVERIFY(sound.isPlaying(Channel::One));
-    QCOMPARE(messages.filter("no sound server").size(), 0);
-  }
-
-  // The player plays its own share of a sample: the caller frees its copy
-  // while the connection and the stream are still being made, and nothing
-  // reads it after (ASan in the sanitizer build). Each channel is busy until
-  // its sound has played out.
-  void theSampleIsThePlayersOwnUntilItHasPlayedOut() {
-    QTemporaryDir folder;
-    NullSinkServer server(folder.path());
-    if (!server.started()) QSKIP("no pulseaudio to play on");
-    QTRY_VERIFY_WITH_TIMEOUT(server.listening(), 20000);
-    const ServerAddress address(server.address());
-    PulsePlayer player;
-    for (int round = 0; round < 2; ++round) {  // on a new connection, then on a ready one
-      for (int channel = 0; channel < PulsePlayer::kChannels; ++channel) {
-        auto sample = std::make_unique<WaveSample>(WaveSample{SampleFormat::S16, 8000, 1, QByteArray(800, '\0')});
-        player.play(channel, *sample);
-        sample.reset();
-        QVERIFY(player.busy(channel));
-      }
-      QTRY_VERIFY_WITH_TIMEOUT(!player.busy(0) && !player.busy(1), 20000);
-    }
     QCOMPARE(messages.filter("no sound server").size(), 0);
   }
 

@@ -26,12 +26,16 @@ class Keys:
         if keys:
             self.game.desk.xdotool("key", "--delay", delay or self.delay, *keys)
 
+    def alt(self, letter):
+        """Alt held as a player holds it: a screen reader's key listener
+        delays the letter past a quick release of Alt, which Qt takes for
+        Alt alone."""
+        self.game.desk.xdotool("keydown", "alt", "sleep", 0.1, "key", letter, "sleep", 0.1, "keyup", "alt")
+
     def menu(self, item, enabled, window_stays=True):
         """Alt+F opens "File" on its first enabled item; Down goes on to the
         next enabled one. `enabled` names the enabled items."""
-        # Alt held as a player holds it: a screen reader's key listener delays
-        # the F past a quick release of Alt, which Qt takes for Alt alone.
-        self.game.desk.xdotool("keydown", "alt", "sleep", 0.1, "key", "f", "sleep", 0.1, "keyup", "alt")
+        self.alt("f")
         wait_until(lambda: self.game.look().at(30, 5) != BLUE, self.game.timeout, "the File menu to open")
         shown = [name for name in MENU_ITEMS if name in enabled]
         self.press(*["Down"] * shown.index(item), "Return", delay=40)
