@@ -101,7 +101,7 @@
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation>kalvenor: argumento inesperado «%1». Prueba «kalvenor --help» para más información.
+        <translation>kalvenor: Argumento inesperado «%1». Prueba «kalvenor --help» para más información.
 </translation>
     </message>
 </context>

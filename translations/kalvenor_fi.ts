@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
-        <translation>Aloitat 1000 pisteellä. Jokainen laukaus maksaa yhden pisteen, ja jokainen upotettu laiva tuo 200. Peli päättyy, kun jokainen laiva on upotettu; sen pisteet kirjataan Ohje-valikon Parhaisiin tuloksiin.</translation>
+        <translation>Aloitat 1000 pisteellä. Jokainen laukaus maksaa yhden pisteen, ja jokainen upotettu laiva tuo 200. Peli päättyy, kun jokainen laiva on upotettu; sen pisteet kirjataan Ohje-valikon Parhaat tulokset -luetteloon.</translation>
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>

@@ -101,7 +101,7 @@
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation>kalvenor: argument inattendu « %1 ». Essayez « kalvenor --help » pour plus d’informations.
+        <translation>kalvenor: Argument inattendu « %1 ». Essayez « kalvenor --help » pour plus d’informations.
 </translation>
     </message>
 </context>
