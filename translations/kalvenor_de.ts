@@ -24,15 +24,15 @@
     <name>BestScores</name>
     <message>
         <source>Best scores cannot be saved in %1; they are shown until Kalvenor closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste kann nicht in %1 gespeichert werden; sie wird angezeigt, bis Kalvenor beendet wird.</translation>
     </message>
     <message>
         <source>Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenlistendatei %1 stammt von einer neueren Kalvenor-Version; sie wird als %2 aufbewahrt und eine neue Liste wird begonnen.</translation>
     </message>
     <message>
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenlistendatei %1 konnte nicht gelesen werden; sie wird als %2 aufbewahrt und eine neue Liste wird begonnen.</translation>
     </message>
 </context>
 <context>
@@ -79,85 +79,89 @@
     <message>
         <source>kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: Keine Anzeige, auf der das Fenster geöffnet werden kann; setzen Sie DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland)
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: Das Fenster kann auf der Anzeige „%1“ nicht geöffnet werden; setzen Sie DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland) auf eine laufende Anzeige
+</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Suchspiel auf See: Finden und versenken Sie eine versteckte Flotte aus zehn Schiffen.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 „kalvenor --help“ liefert weitere Informationen.
+</translation>
     </message>
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: Unerwartetes Argument „%1“. „kalvenor --help“ liefert weitere Informationen.
+</translation>
     </message>
 </context>
 <context>
     <name>GameKeys</name>
     <message>
         <source>Open the File menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü Datei öffnen</translation>
     </message>
     <message>
         <source>Open the Help menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü Hilfe öffnen</translation>
     </message>
     <message>
         <source>Start a game, when Start is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel starten, wenn Starten verfügbar ist</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Move the cursor on the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor auf dem Gitter bewegen</translation>
     </message>
     <message>
         <source>Move the cursor to the first or last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor in die erste oder letzte Spalte setzen</translation>
     </message>
     <message>
         <source>Move the cursor to the top or bottom row</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor in die oberste oder unterste Zeile setzen</translation>
     </message>
     <message>
         <source>Fire at the cursor&apos;s cell, or drop a bought buoy there</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf das Feld unter dem Cursor schießen oder dort eine gekaufte Boje setzen</translation>
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Boje kaufen: 1 für „-10“ bis 5 für „-50“</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Gitter zu den angezeigten Bojenknöpfen wechseln und zurück</translation>
     </message>
     <message>
         <source>Have the screen reader say the score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand vom Bildschirmleser ansagen lassen</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog oder Menü schließen</translation>
     </message>
 </context>
 <context>
@@ -221,149 +225,149 @@
     <name>SpokenMessages</name>
     <message>
         <source>%1, Class %2 ship</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Schiff der Klasse %2</translation>
     </message>
     <message>
         <source>%1. Score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Punkte %2</translation>
     </message>
     <message>
         <source>Score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte %1</translation>
     </message>
     <message>
         <source>Every ship is sunk. Final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Schiffe sind versenkt. Endstand %1</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpDialog</name>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>grau</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>türkis</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>schwarz</translation>
     </message>
     <message>
         <source>dark yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>dunkelgelb</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn Schiffe liegen versteckt im Seegitter aus 30 Spalten und 25 Zeilen: eines mit sechs Feldern, zwei mit vier, drei mit drei und vier mit zwei. Keine zwei Schiffe berühren sich, nicht einmal an einer Ecke. Wählen Sie im Menü Datei den Eintrag Starten; das Gitter erscheint, sobald die Flotte aufgestellt ist.</translation>
     </message>
     <message>
         <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schießen Sie auf ein Feld, indem Sie es anklicken oder den Cursor mit den Pfeiltasten darauf setzen und die Leertaste drücken. Ein Fehlschuss färbt das Feld türkis, ein Treffer rot; sind alle Felder eines Schiffes getroffen, sinkt das Schiff und seine Felder werden schwarz.</translation>
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie beginnen mit 1000 Punkten. Jeder Schuss kostet einen Punkt, jedes versenkte Schiff bringt 200. Das Spiel endet, wenn alle Schiffe versenkt sind; seine Punkte kommen in die Bestenliste im Menü Hilfe.</translation>
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flottentafel neben dem Gitter zeigt jedes Schiff von der Seite. Ein getroffenes Schiff liegt tiefer im Wasser, und ein gelber Rahmen blinkt um es herum; ein versenktes Schiff geht unter und hinterlässt einen Rettungsring.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horchbojen: Die Knöpfe „-10“ bis „-50“ verkaufen je eine Boje für ebenso viele Punkte. Setzen Sie sie auf ein Feld: Sie zählt die Felder noch schwimmender Schiffe im Umkreis von drei Feldern und blinkt diese Zahl dreimal hintereinander gelb.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben des Gitters</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>No games finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Spiel beendet.</translation>
     </message>
     <message>
         <source>Your latest game, %1, is not among the ten best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr letztes Spiel (%1) ist nicht unter den zehn besten.</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>latest game</source>
-        <translation type="unfinished"></translation>
+        <translation>letztes Spiel</translation>
     </message>
     <message>
         <source>%1: %2, %3, latest game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, letztes Spiel.</translation>
     </message>
     <message>
         <source>%1: %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3.</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kalvenor</translation>
     </message>
     <message>
         <source>Kalvenor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalvenor %1</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Suchspiel auf See: Finden und versenken Sie eine versteckte Flotte aus zehn Schiffen.</translation>
     </message>
     <message>
         <source>Licence: GPL-3.0-or-later</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz: GPL-3.0-or-later</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kalvenor</translation>
     </message>
 </context>
 <context>

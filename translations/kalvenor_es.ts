@@ -24,15 +24,15 @@
     <name>BestScores</name>
     <message>
         <source>Best scores cannot be saved in %1; they are shown until Kalvenor closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar las mejores puntuaciones en %1; se mostrarán hasta que se cierre Kalvenor.</translation>
     </message>
     <message>
         <source>Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de mejores puntuaciones %1 es de una versión más reciente de Kalvenor; se conserva como %2 y se empieza una tabla nueva.</translation>
     </message>
     <message>
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de mejores puntuaciones %1; se conserva como %2 y se empieza una tabla nueva.</translation>
     </message>
 </context>
 <context>
@@ -79,85 +79,89 @@
     <message>
         <source>kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: no hay ninguna pantalla en la que abrir la ventana; define DISPLAY (X11) o WAYLAND_DISPLAY (Wayland)
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: no se puede abrir la ventana en la pantalla «%1»; haz que DISPLAY (X11) o WAYLAND_DISPLAY (Wayland) apunte a una pantalla en funcionamiento
+</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de búsqueda naval: encuentra y hunde una flota oculta de diez barcos.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 Prueba «kalvenor --help» para más información.
+</translation>
     </message>
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: Argumento inesperado «%1». Prueba «kalvenor --help» para más información.
+</translation>
     </message>
 </context>
 <context>
     <name>GameKeys</name>
     <message>
         <source>Open the File menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú Archivo</translation>
     </message>
     <message>
         <source>Open the Help menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú Ayuda</translation>
     </message>
     <message>
         <source>Start a game, when Start is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar una partida, cuando Empezar esté disponible</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Salir</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Move the cursor on the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el cursor por la cuadrícula</translation>
     </message>
     <message>
         <source>Move the cursor to the first or last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevar el cursor a la primera o a la última columna</translation>
     </message>
     <message>
         <source>Move the cursor to the top or bottom row</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevar el cursor a la fila superior o inferior</translation>
     </message>
     <message>
         <source>Fire at the cursor&apos;s cell, or drop a bought buoy there</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparar a la casilla del cursor, o soltar allí una boya comprada</translation>
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprar una boya: 1 para «-10» hasta 5 para «-50»</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar de la cuadrícula a los botones de boya visibles, y volver</translation>
     </message>
     <message>
         <source>Have the screen reader say the score</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer que el lector de pantalla diga la puntuación</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar un diálogo o un menú</translation>
     </message>
 </context>
 <context>
@@ -221,149 +225,149 @@
     <name>SpokenMessages</name>
     <message>
         <source>%1, Class %2 ship</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, barco de clase %2</translation>
     </message>
     <message>
         <source>%1. Score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Puntos %2</translation>
     </message>
     <message>
         <source>Score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos %1</translation>
     </message>
     <message>
         <source>Every ship is sunk. Final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los barcos están hundidos. Puntuación final %1</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpDialog</name>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>gris</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cian</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>negro</translation>
     </message>
     <message>
         <source>dark yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarillo oscuro</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarillo</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez barcos se esconden en la cuadrícula marina de 30 columnas por 25 filas: uno de seis casillas, dos de cuatro, tres de tres y cuatro de dos. Ningún barco toca a otro, ni siquiera por una esquina. Elige Empezar en el menú Archivo; la cuadrícula aparece cuando la flota está colocada.</translation>
     </message>
     <message>
         <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispara a una casilla haciendo clic en ella, o llevando el cursor hasta ella con las flechas y pulsando Espacio. Un disparo al agua pone la casilla de color cian, un impacto de color rojo; cuando todas las casillas de un barco están tocadas, el barco se hunde y sus casillas se vuelven negras.</translation>
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puntuación empieza en 1000. Cada disparo cuesta un punto y cada barco hundido da 200. La partida termina cuando todos los barcos están hundidos; su puntuación pasa a Mejores puntuaciones, en el menú Ayuda.</translation>
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>El panel de la flota, junto a la cuadrícula, muestra cada barco de perfil. Un barco tocado se hunde más en el agua y un marco amarillo parpadea a su alrededor; un barco hundido se va a pique y deja un salvavidas.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boyas de escucha: los botones «-10» a «-50» venden cada uno una boya por ese número de puntos. Suéltala en una casilla: cuenta las casillas de barcos aún a flote que hay a tres casillas o menos de ella y hace destellar ese número en amarillo tres veces seguidas.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Los colores de la cuadrícula</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>No games finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no has terminado ninguna partida.</translation>
     </message>
     <message>
         <source>Your latest game, %1, is not among the ten best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu última partida, %1, no está entre las diez mejores.</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>latest game</source>
-        <translation type="unfinished"></translation>
+        <translation>última partida</translation>
     </message>
     <message>
         <source>%1: %2, %3, latest game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, última partida.</translation>
     </message>
     <message>
         <source>%1: %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3.</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Kalvenor</translation>
     </message>
     <message>
         <source>Kalvenor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalvenor %1</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de búsqueda naval: encuentra y hunde una flota oculta de diez barcos.</translation>
     </message>
     <message>
         <source>Licence: GPL-3.0-or-later</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia: GPL-3.0-or-later</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Kalvenor</translation>
     </message>
 </context>
 <context>

@@ -24,15 +24,15 @@
     <name>BestScores</name>
     <message>
         <source>Best scores cannot be saved in %1; they are shown until Kalvenor closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parhaita tuloksia ei voi tallentaa kohteeseen %1; ne näkyvät, kunnes Kalvenor suljetaan.</translation>
     </message>
     <message>
         <source>Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parhaiden tulosten tiedosto %1 on uudemmasta Kalvenorista; se säilytetään nimellä %2 ja uusi taulukko aloitetaan.</translation>
     </message>
     <message>
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parhaiden tulosten tiedostoa %1 ei voitu lukea; se säilytetään nimellä %2 ja uusi taulukko aloitetaan.</translation>
     </message>
 </context>
 <context>
@@ -79,85 +79,89 @@
     <message>
         <source>kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: ei näyttöä, jolle ikkunan voisi avata; aseta DISPLAY (X11) tai WAYLAND_DISPLAY (Wayland)
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: ikkunaa ei voi avata näytölle ”%1”; aseta DISPLAY (X11) tai WAYLAND_DISPLAY (Wayland) osoittamaan käynnissä olevaan näyttöön
+</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laivojen etsintäpeli: etsi ja upota kymmenen laivan piilotettu laivasto.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 Lisätietoja komennolla ”kalvenor --help”.
+</translation>
     </message>
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: Odottamaton argumentti ”%1”. Lisätietoja komennolla ”kalvenor --help”.
+</translation>
     </message>
 </context>
 <context>
     <name>GameKeys</name>
     <message>
         <source>Open the File menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa Tiedosto-valikko</translation>
     </message>
     <message>
         <source>Open the Help menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa Ohje-valikko</translation>
     </message>
     <message>
         <source>Start a game, when Start is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aloita peli, kun Aloita on käytettävissä</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Poistu</translation>
+        <translation>Poistu</translation>
     </message>
     <message>
         <source>Move the cursor on the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä kohdistinta kartalla</translation>
     </message>
     <message>
         <source>Move the cursor to the first or last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä kohdistin ensimmäiseen tai viimeiseen sarakkeeseen</translation>
     </message>
     <message>
         <source>Move the cursor to the top or bottom row</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä kohdistin ylimmälle tai alimmalle riville</translation>
     </message>
     <message>
         <source>Fire at the cursor&apos;s cell, or drop a bought buoy there</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammu kohdistimen ruutuun tai pudota ostettu poiju siihen</translation>
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Osta poiju: näppäimet 1–5 vastaavat nappeja ”-10”–”-50”</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirry kartalta näkyvissä oleviin poijunappeihin ja takaisin</translation>
     </message>
     <message>
         <source>Have the screen reader say the score</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna ruudunlukijan lukea pisteet</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Peliohjeet</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Parhaat tulokset</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje valintaikkuna tai valikko</translation>
     </message>
 </context>
 <context>
@@ -221,149 +225,149 @@
     <name>SpokenMessages</name>
     <message>
         <source>%1, Class %2 ship</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2-luokan laiva</translation>
     </message>
     <message>
         <source>%1. Score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pisteet %2</translation>
     </message>
     <message>
         <source>Score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisteet %1</translation>
     </message>
     <message>
         <source>Every ship is sunk. Final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki laivat on upotettu. Loppupisteet %1</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpDialog</name>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>harmaa</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>syaani</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>punainen</translation>
     </message>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>musta</translation>
     </message>
     <message>
         <source>dark yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>tummankeltainen</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>keltainen</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Peliohjeet</translation>
     </message>
     <message>
         <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merikartalle, jossa on 30 saraketta ja 25 riviä, on piilotettu kymmenen laivaa: kuuden ruudun laivoja on yksi, neljän ruudun kaksi, kolmen ruudun kolme ja kahden ruudun neljä. Laivat eivät kosketa toisiaan, eivät edes kulmittain. Valitse Tiedosto-valikosta Aloita; kartta tulee näkyviin, kun laivasto on sijoitettu.</translation>
     </message>
     <message>
         <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammu ruutuun napsauttamalla sitä tai siirtämällä kohdistin siihen nuolinäppäimillä ja painamalla välilyöntiä. Ohi mennyt laukaus värjää ruudun syaaniksi, osuma punaiseksi; kun laivan jokaiseen ruutuun on osuttu, laiva uppoaa ja sen ruudut muuttuvat mustiksi.</translation>
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aloitat 1000 pisteellä. Jokainen laukaus maksaa yhden pisteen, ja jokainen upotettu laiva tuo 200. Peli päättyy, kun jokainen laiva on upotettu; sen pisteet kirjataan Ohje-valikon Parhaat tulokset -luetteloon.</translation>
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartan vieressä oleva laivastopaneeli näyttää jokaisen laivan sivulta. Osuman saanut laiva on syvemmällä vedessä ja sen ympärillä vilkkuu keltainen kehys; upotettu laiva vajoaa ja jättää jälkeensä pelastusrenkaan.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuuntelupoijut: napit ”-10”–”-50” myyvät kukin yhden poijun niin monen pisteen hinnalla. Pudota poiju ruutuun: se laskee vielä pinnalla olevien laivojen ruudut kolmen ruudun säteellä ja välähdyttää luvun keltaisena kolme kertaa.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartan värit</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Näppäimet</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Parhaat tulokset</translation>
     </message>
     <message>
         <source>No games finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhtään peliä ei ole vielä pelattu loppuun.</translation>
     </message>
     <message>
         <source>Your latest game, %1, is not among the ten best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viimeisimmän pelisi tulos %1 ei ole kymmenen parhaan joukossa.</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Sija</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisteet</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <source>latest game</source>
-        <translation type="unfinished"></translation>
+        <translation>viimeisin peli</translation>
     </message>
     <message>
         <source>%1: %2, %3, latest game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, viimeisin peli.</translation>
     </message>
     <message>
         <source>%1: %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3.</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietoja Kalvenorista</translation>
     </message>
     <message>
         <source>Kalvenor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalvenor %1</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laivojen etsintäpeli: etsi ja upota kymmenen laivan piilotettu laivasto.</translation>
     </message>
     <message>
         <source>Licence: GPL-3.0-or-later</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisenssi: GPL-3.0-or-later</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ohje</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Peliohjeet</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Parhaat tulokset</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietoja Kalvenorista</translation>
     </message>
 </context>
 <context>

@@ -24,15 +24,15 @@
     <name>BestScores</name>
     <message>
         <source>Best scores cannot be saved in %1; they are shown until Kalvenor closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les meilleurs scores dans %1 ; ils restent affichés jusqu’à la fermeture de Kalvenor.</translation>
     </message>
     <message>
         <source>Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des meilleurs scores %1 vient d’une version plus récente de Kalvenor ; il est conservé sous le nom %2 et un nouveau tableau commence.</translation>
     </message>
     <message>
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des meilleurs scores %1 n’a pas pu être lu ; il est conservé sous le nom %2 et un nouveau tableau commence.</translation>
     </message>
 </context>
 <context>
@@ -79,85 +79,89 @@
     <message>
         <source>kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: aucun affichage où ouvrir la fenêtre ; définissez DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland)
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: impossible d’ouvrir la fenêtre sur l’affichage « %1 » ; faites pointer DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) vers un affichage actif
+</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de recherche navale : trouvez et coulez une flotte cachée de dix navires.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 Essayez « kalvenor --help » pour plus d’informations.
+</translation>
     </message>
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: Argument inattendu « %1 ». Essayez « kalvenor --help » pour plus d’informations.
+</translation>
     </message>
 </context>
 <context>
     <name>GameKeys</name>
     <message>
         <source>Open the File menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu Fichier</translation>
     </message>
     <message>
         <source>Open the Help menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu Aide</translation>
     </message>
     <message>
         <source>Start a game, when Start is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une partie, quand Commencer est disponible</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Move the cursor on the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le curseur sur la grille</translation>
     </message>
     <message>
         <source>Move the cursor to the first or last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Amener le curseur à la première ou à la dernière colonne</translation>
     </message>
     <message>
         <source>Move the cursor to the top or bottom row</source>
-        <translation type="unfinished"></translation>
+        <translation>Amener le curseur à la ligne du haut ou du bas</translation>
     </message>
     <message>
         <source>Fire at the cursor&apos;s cell, or drop a bought buoy there</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirer sur la case du curseur, ou y poser une bouée achetée</translation>
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheter une bouée : 1 pour « -10 » jusqu’à 5 pour « -50 »</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer de la grille aux boutons de bouée affichés, et revenir</translation>
     </message>
     <message>
         <source>Have the screen reader say the score</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire annoncer le score par le lecteur d’écran</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer une boîte de dialogue ou un menu</translation>
     </message>
 </context>
 <context>
@@ -221,149 +225,149 @@
     <name>SpokenMessages</name>
     <message>
         <source>%1, Class %2 ship</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, navire de classe %2</translation>
     </message>
     <message>
         <source>%1. Score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Score %2</translation>
     </message>
     <message>
         <source>Score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score %1</translation>
     </message>
     <message>
         <source>Every ship is sunk. Final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les navires sont coulés. Score final %1</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpDialog</name>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>gris</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>noir</translation>
     </message>
     <message>
         <source>dark yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>jaune foncé</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix navires sont cachés sur la grille de mer de 30 colonnes sur 25 lignes : un de six cases, deux de quatre, trois de trois et quatre de deux. Aucun navire n’en touche un autre, pas même par un coin. Choisissez Commencer dans le menu Fichier ; la grille apparaît une fois la flotte placée.</translation>
     </message>
     <message>
         <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirez sur une case en cliquant dessus, ou en y amenant le curseur avec les flèches du clavier puis en appuyant sur Espace. Un tir dans l’eau colore la case en cyan, un tir au but en rouge ; quand toutes les cases d’un navire sont touchées, il coule et ses cases deviennent noires.</translation>
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le score commence à 1000. Chaque tir coûte un point et chaque navire coulé en rapporte 200. La partie se termine quand tous les navires sont coulés ; son score entre dans les Meilleurs scores du menu Aide.</translation>
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le panneau de la flotte, à côté de la grille, montre chaque navire de profil. Un navire touché s’enfonce dans l’eau et un cadre jaune clignote autour de lui ; un navire coulé sombre et laisse une bouée de sauvetage.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouées d’écoute : les boutons « -10 » à « -50 » vendent chacun une bouée pour autant de points. Posez-la sur une case : elle compte les cases des navires encore à flot à trois cases ou moins d’elle et fait clignoter ce nombre en jaune, trois fois de suite.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Les couleurs de la grille</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>No games finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie terminée pour l’instant.</translation>
     </message>
     <message>
         <source>Your latest game, %1, is not among the ten best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre dernière partie, %1, ne figure pas parmi les dix meilleures.</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>latest game</source>
-        <translation type="unfinished"></translation>
+        <translation>dernière partie</translation>
     </message>
     <message>
         <source>%1: %2, %3, latest game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3, dernière partie.</translation>
     </message>
     <message>
         <source>%1: %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3.</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kalvenor</translation>
     </message>
     <message>
         <source>Kalvenor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalvenor %1</translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de recherche navale : trouvez et coulez une flotte cachée de dix navires.</translation>
     </message>
     <message>
         <source>Licence: GPL-3.0-or-later</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence : GPL-3.0-or-later</translation>
     </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>Best scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kalvenor</translation>
     </message>
 </context>
 <context>
