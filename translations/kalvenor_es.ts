@@ -222,6 +222,13 @@
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation>Kalvenor: ningún servidor de sonido responde (%1); el juego seguirá en silencio hasta que alguno responda.</translation>
+    </message>
+</context>
+<context>
     <name>SpokenMessages</name>
     <message>
         <source>%1, Class %2 ship</source>

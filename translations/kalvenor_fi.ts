@@ -222,6 +222,13 @@
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation>Kalvenor: mikään äänipalvelin ei vastaa (%1); peli on äänetön, kunnes jokin vastaa.</translation>
+    </message>
+</context>
+<context>
     <name>SpokenMessages</name>
     <message>
         <source>%1, Class %2 ship</source>

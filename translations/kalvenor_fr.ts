@@ -24,15 +24,15 @@
     <name>BestScores</name>
     <message>
         <source>Best scores cannot be saved in %1; they are shown until Kalvenor closes.</source>
-        <translation>Impossible d’enregistrer les meilleurs scores dans %1 ; ils restent affichés jusqu’à la fermeture de Kalvenor.</translation>
+        <translation>Impossible d’enregistrer les meilleurs scores dans %1&#xa0;; ils restent affichés jusqu’à la fermeture de Kalvenor.</translation>
     </message>
     <message>
         <source>Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.</source>
-        <translation>Le fichier des meilleurs scores %1 vient d’une version plus récente de Kalvenor ; il est conservé sous le nom %2 et un nouveau tableau commence.</translation>
+        <translation>Le fichier des meilleurs scores %1 vient d’une version plus récente de Kalvenor&#xa0;; il est conservé sous le nom %2 et un nouveau tableau commence.</translation>
     </message>
     <message>
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
-        <translation>Le fichier des meilleurs scores %1 n’a pas pu être lu ; il est conservé sous le nom %2 et un nouveau tableau commence.</translation>
+        <translation>Le fichier des meilleurs scores %1 n’a pas pu être lu&#xa0;; il est conservé sous le nom %2 et un nouveau tableau commence.</translation>
     </message>
 </context>
 <context>
@@ -79,29 +79,29 @@
     <message>
         <source>kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)
 </source>
-        <translation>kalvenor: aucun affichage où ouvrir la fenêtre ; définissez DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland)
+        <translation>kalvenor: aucun affichage où ouvrir la fenêtre&#xa0;; définissez DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland)
 </translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
 </source>
-        <translation>kalvenor: impossible d’ouvrir la fenêtre sur l’affichage « %1 » ; faites pointer DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) vers un affichage actif
+        <translation>kalvenor: impossible d’ouvrir la fenêtre sur l’affichage «&#xa0;%1&#xa0;»&#xa0;; faites pointer DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) vers un affichage actif
 </translation>
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Un jeu de recherche navale : trouvez et coulez une flotte cachée de dix navires.</translation>
+        <translation>Un jeu de recherche navale&#xa0;: trouvez et coulez une flotte cachée de dix navires.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
-        <translation>kalvenor: %1 Essayez « kalvenor --help » pour plus d’informations.
+        <translation>kalvenor: %1 Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation>kalvenor: Argument inattendu « %1 ». Essayez « kalvenor --help » pour plus d’informations.
+        <translation>kalvenor: Argument inattendu «&#xa0;%1&#xa0;». Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
 </context>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation>Acheter une bouée : 1 pour « -10 » jusqu’à 5 pour « -50 »</translation>
+        <translation>Acheter une bouée&#xa0;: 1 pour «&#xa0;-10&#xa0;» jusqu’à 5 pour «&#xa0;-50&#xa0;»</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
@@ -222,6 +222,13 @@
     </message>
 </context>
 <context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation>Kalvenor: aucun serveur de son ne répond (%1) ; le jeu reste muet jusqu’à ce qu’un serveur réponde.</translation>
+    </message>
+</context>
+<context>
     <name>SpokenMessages</name>
     <message>
         <source>%1, Class %2 ship</source>
@@ -272,23 +279,23 @@
     </message>
     <message>
         <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
-        <translation>Dix navires sont cachés sur la grille de mer de 30 colonnes sur 25 lignes : un de six cases, deux de quatre, trois de trois et quatre de deux. Aucun navire n’en touche un autre, pas même par un coin. Choisissez Commencer dans le menu Fichier ; la grille apparaît une fois la flotte placée.</translation>
+        <translation>Dix navires sont cachés sur la grille de mer de 30 colonnes sur 25 lignes&#xa0;: un de six cases, deux de quatre, trois de trois et quatre de deux. Aucun navire n’en touche un autre, pas même par un coin. Choisissez Commencer dans le menu Fichier&#xa0;; la grille apparaît une fois la flotte placée.</translation>
     </message>
     <message>
         <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
-        <translation>Tirez sur une case en cliquant dessus, ou en y amenant le curseur avec les flèches du clavier puis en appuyant sur Espace. Un tir dans l’eau colore la case en cyan, un tir au but en rouge ; quand toutes les cases d’un navire sont touchées, il coule et ses cases deviennent noires.</translation>
+        <translation>Tirez sur une case en cliquant dessus, ou en y amenant le curseur avec les flèches du clavier puis en appuyant sur Espace. Un tir dans l’eau colore la case en cyan, un tir au but en rouge&#xa0;; quand toutes les cases d’un navire sont touchées, il coule et ses cases deviennent noires.</translation>
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
-        <translation>Le score commence à 1000. Chaque tir coûte un point et chaque navire coulé en rapporte 200. La partie se termine quand tous les navires sont coulés ; son score entre dans les Meilleurs scores du menu Aide.</translation>
+        <translation>Le score commence à 1000. Chaque tir coûte un point et chaque navire coulé en rapporte 200. La partie se termine quand tous les navires sont coulés&#xa0;; son score entre dans les Meilleurs scores du menu Aide.</translation>
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation>Le panneau de la flotte, à côté de la grille, montre chaque navire de profil. Un navire touché s’enfonce dans l’eau et un cadre jaune clignote autour de lui ; un navire coulé sombre et laisse une bouée de sauvetage.</translation>
+        <translation>Le panneau de la flotte, à côté de la grille, montre chaque navire de profil. Un navire touché s’enfonce dans l’eau et un cadre jaune clignote autour de lui&#xa0;; un navire coulé sombre et laisse une bouée de sauvetage.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation>Bouées d’écoute : les boutons « -10 » à « -50 » vendent chacun une bouée pour autant de points. Posez-la sur une case : elle compte les cases des navires encore à flot à trois cases ou moins d’elle et fait clignoter ce nombre en jaune, trois fois de suite.</translation>
+        <translation>Bouées d’écoute&#xa0;: les boutons «&#xa0;-10&#xa0;» à «&#xa0;-50&#xa0;» vendent chacun une bouée pour autant de points. Posez-la sur une case&#xa0;: elle compte les cases des navires encore à flot à trois cases ou moins d’elle et fait clignoter ce nombre en jaune, trois fois de suite.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
@@ -328,11 +335,11 @@
     </message>
     <message>
         <source>%1: %2, %3, latest game.</source>
-        <translation>%1 : %2, %3, dernière partie.</translation>
+        <translation>%1&#xa0;: %2, %3, dernière partie.</translation>
     </message>
     <message>
         <source>%1: %2, %3.</source>
-        <translation>%1 : %2, %3.</translation>
+        <translation>%1&#xa0;: %2, %3.</translation>
     </message>
     <message>
         <source>About Kalvenor</source>
@@ -344,11 +351,11 @@
     </message>
     <message>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Un jeu de recherche navale : trouvez et coulez une flotte cachée de dix navires.</translation>
+        <translation>Un jeu de recherche navale&#xa0;: trouvez et coulez une flotte cachée de dix navires.</translation>
     </message>
     <message>
         <source>Licence: GPL-3.0-or-later</source>
-        <translation>Licence : GPL-3.0-or-later</translation>
+        <translation>Licence&#xa0;: GPL-3.0-or-later</translation>
     </message>
 </context>
 <context>

@@ -7,10 +7,20 @@
 
 namespace kalvenor::ui {
 
+namespace {
+
+QKeyCombination menuKey(const QString& title) { return QKeySequence::mnemonic(title)[0]; }
+
+}  // namespace
+
+QString fileMenuTitle() { return QCoreApplication::translate("kalvenor::ui::SeaWindow", "&File"); }
+
+QString helpMenuTitle() { return QCoreApplication::translate("kalvenor::ui::HelpMenu", "&Help"); }
+
 QList<GameKey> gameKeys() {
   return {
-      {{QKeyCombination(Qt::ALT, Qt::Key_F)}, QT_TRANSLATE_NOOP("GameKeys", "Open the File menu")},
-      {{QKeyCombination(Qt::ALT, Qt::Key_H)}, QT_TRANSLATE_NOOP("GameKeys", "Open the Help menu")},
+      {{menuKey(fileMenuTitle())}, QT_TRANSLATE_NOOP("GameKeys", "Open the File menu")},
+      {{menuKey(helpMenuTitle())}, QT_TRANSLATE_NOOP("GameKeys", "Open the Help menu")},
       {{keys::kStart}, QT_TRANSLATE_NOOP("GameKeys", "Start a game, when Start is enabled")},
       {{keys::kExit}, QT_TRANSLATE_NOOP("GameKeys", "Exit")},
       {{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down},

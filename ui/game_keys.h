@@ -17,6 +17,11 @@ inline constexpr QKeyCombination kBestScores(Qt::CTRL, Qt::Key_H);
 inline constexpr QKeyCombination kSayScore(Qt::Key_S);
 }  // namespace keys
 
+// The menus' titles in the player's language. Their underlined letters are
+// the menus' keys with Alt, which each language chooses.
+QString fileMenuTitle();
+QString helpMenuTitle();
+
 struct GameKey {
   QList<QKeyCombination> keys;
   const char* does;  // in the context "GameKeys"; does() translates it

@@ -15,6 +15,7 @@
 #include "game_keys.h"
 #include "qt_text.h"
 #include "screen_units.h"
+#include "translations.h"
 
 namespace kalvenor::ui {
 
@@ -38,7 +39,7 @@ QString legendRows() {
   for (const design::LegendEntry& entry : design::kLegend) {
     rows += QStringLiteral("<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td>%2</td><td>%3</td></tr>")
                 .arg(toQColor(entry.colour).name(), colourName(entry.colour).toHtmlEscaped(),
-                     toQString(entry.caption).toHtmlEscaped());
+                     translatedCaption(entry.caption).toHtmlEscaped());
   }
   return rows;
 }

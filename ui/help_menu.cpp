@@ -11,7 +11,7 @@
 namespace kalvenor::ui {
 
 HelpMenu::HelpMenu(QMainWindow& window, BestScores& scores) : window_(window), scores_(scores) {
-  QMenu* help = window.menuBar()->addMenu(tr("&Help"));
+  QMenu* help = window.menuBar()->addMenu(helpMenuTitle());
   const auto add = [this, help](const QString& caption, QKeySequence keys, HelpDialog::Kind kind) {
     QAction* action = help->addAction(caption, this, [this, kind] { open(kind); });
     action->setShortcut(keys);

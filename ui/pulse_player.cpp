@@ -3,6 +3,7 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace kalvenor::ui {
@@ -125,7 +126,9 @@ bool PulsePlayer::connect() {
 void PulsePlayer::tellUnreachable(const char* why) {
   if (toldUnreachable_) return;
   toldUnreachable_ = true;
-  qInfo("Kalvenor: no sound server answers (%s); the game stays silent until one does.", why);
+  qInfo("%s", qPrintable(QCoreApplication::translate(
+                        "SoundPlayer", "Kalvenor: no sound server answers (%1); the game stays silent until one does.")
+                        .arg(QString::fromLocal8Bit(why))));
 }
 
 void PulsePlayer::start(Sound& sound) {

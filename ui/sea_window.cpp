@@ -52,7 +52,7 @@ void SeaWindow::setPictures(const Pictures& pictures) {
 
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
-  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QMenu* file = menuBar()->addMenu(fileMenuTitle());
   // A screen reader names the open menu by its title.
   file->setAccessibleName(QString(file->title()).remove(QLatin1Char('&')));
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
