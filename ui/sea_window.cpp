@@ -53,8 +53,14 @@ void SeaWindow::setPictures(const Pictures& pictures) {
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  // A screen reader names the open menu by its title.
+  // A screen reader names the open menu by its title. Orca speaks a title
+  // only for the role "menu", which Qt gives no object, so the menu also says
+  // it as it opens, before the reader speaks the first item.
   file->setAccessibleName(QString(file->title()).remove(QLatin1Char('&')));
+  connect(file, &QMenu::aboutToShow, this, [this, file] {
+    //: Said as the menu opens: "File menu".
+    messages_->say(tr("%1 menu").arg(file->accessibleName()));
+  });
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, tr("Start")},
       {MenuItem::Mnusound, tr("Sound")},
