@@ -384,6 +384,11 @@
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
         <source>Start</source>
         <translation>Starten</translation>
     </message>

@@ -384,6 +384,11 @@
         <translation>&amp;Archivo</translation>
     </message>
     <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>Menú %1</translation>
+    </message>
+    <message>
         <source>Start</source>
         <translation>Empezar</translation>
     </message>

@@ -384,6 +384,11 @@
         <translation>&amp;Tiedosto</translation>
     </message>
     <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>%1-valikko</translation>
+    </message>
+    <message>
         <source>Start</source>
         <translation>Aloita</translation>
     </message>

@@ -225,7 +225,7 @@
     <name>SoundPlayer</name>
     <message>
         <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation>Kalvenor: aucun serveur de son ne répond (%1) ; le jeu reste muet jusqu’à ce qu’un serveur réponde.</translation>
+        <translation>Kalvenor: aucun serveur de son ne répond (%1)&#xa0;; le jeu reste muet jusqu’à ce qu’un serveur réponde.</translation>
     </message>
 </context>
 <context>
@@ -382,6 +382,11 @@
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>Menu %1</translation>
     </message>
     <message>
         <source>Start</source>

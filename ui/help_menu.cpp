@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_menu.h"
 
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "best_scores.h"
 #include "game_keys.h"
+#include "sea_window.h"
 
 namespace kalvenor::ui {
 
-HelpMenu::HelpMenu(QMainWindow& window, BestScores& scores) : window_(window), scores_(scores) {
+HelpMenu::HelpMenu(SeaWindow& window, BestScores& scores) : window_(window), scores_(scores) {
   QMenu* help = window.menuBar()->addMenu(helpMenuTitle());
+  window.nameForScreenReader(*help);
   const auto add = [this, help](const QString& caption, QKeySequence keys, HelpDialog::Kind kind) {
     QAction* action = help->addAction(caption, this, [this, kind] { open(kind); });
     action->setShortcut(keys);

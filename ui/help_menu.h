@@ -8,22 +8,21 @@
 
 #include "help_dialogs.h"
 
-class QMainWindow;
-
 namespace kalvenor::ui {
 
 class BestScores;
+class SeaWindow;
 
 class HelpMenu final : public QObject {
   Q_OBJECT
 
  public:
-  HelpMenu(QMainWindow& window, BestScores& scores);
+  HelpMenu(SeaWindow& window, BestScores& scores);
 
  private:
   void open(HelpDialog::Kind kind);
 
-  QMainWindow& window_;
+  SeaWindow& window_;
   BestScores& scores_;
 };
 

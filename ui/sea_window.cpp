@@ -50,11 +50,21 @@ void SeaWindow::setPictures(const Pictures& pictures) {
   form_->setPictures(pictures);
 }
 
+void SeaWindow::nameForScreenReader(QMenu& menu) {
+  // A screen reader names the open menu by its title. Orca speaks a title
+  // only for the role "menu", which Qt gives no object, so the menu also says
+  // it as it opens, before the reader speaks the first item.
+  menu.setAccessibleName(QString(menu.title()).remove(QLatin1Char('&')));
+  connect(&menu, &QMenu::aboutToShow, this, [this, &menu] {
+    //: Said as the menu opens: "File menu".
+    messages_->say(tr("%1 menu").arg(menu.accessibleName()));
+  });
+}
+
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
   QMenu* file = menuBar()->addMenu(fileMenuTitle());
-  // A screen reader names the open menu by its title.
-  file->setAccessibleName(QString(file->title()).remove(QLatin1Char('&')));
+  nameForScreenReader(*file);
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, tr("Start")},
       {MenuItem::Mnusound, tr("Sound")},

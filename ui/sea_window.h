@@ -17,6 +17,7 @@
 #include "kalvenor/view.h"
 
 class QAction;
+class QMenu;
 
 namespace kalvenor::ui {
 
@@ -44,6 +45,10 @@ class SeaWindow final : public QMainWindow, public View {
   void setMenuChecked(MenuItem item, bool checked) override;
   void endProgram() override;
   void gameFinished(std::int16_t score) override;
+
+  // A menu of the window's menu bar, named for a screen reader and saying
+  // its title as it opens.
+  void nameForScreenReader(QMenu& menu);
 
   SeaForm& form() { return *form_; }
   QAction& menuAction(MenuItem item) { return *menu_[static_cast<int>(item)]; }

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A whole game of Kalvenor with the keyboard alone, as a blind player
-plays it with Orca: File > Start through Alt+F, a buoy bought with the key 1
+plays it with Orca: the File menu's title and the Sound item's check mark
+on Alt+F, File > Start through Alt+F, a buoy bought with the key 1
 and dropped with Space, Sound switched off from the menu, a shot at every
 cell through the grid's cursor, the score asked for with S, the end of the
 game, Stop playing and Exit. Orca's words are checked at every step: the
@@ -174,6 +175,16 @@ def play(program, artifacts):
         keys = Keys(game, delay=KEY_DELAY_MS)
         reader = Reader()
         expect(best_scores(reader, keys) == [], "Best scores has rows before any game")
+
+        orca.mark()
+        keys.alt("f")
+        opened = orca.says(r"^Start\.$", what="the File menu's first item")
+        print("Alt+F:", opened)
+        expect("File menu." in opened, "the File menu's title is not spoken before its first item")
+        keys.press("Down")
+        print("Down:", orca.says(r"^Sound checked\.$", what="the Sound item with its check mark"))
+        keys.press("Escape", "Escape")  # the menu closes, then the menu bar lets go of the keys
+        wait_until(lambda: game.look().at(30, 5) == BLUE, 5, "the File menu to close")
 
         orca.mark()
         keys.menu("Start", ("Start", "Sound", "Exit"))
