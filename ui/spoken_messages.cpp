@@ -52,8 +52,8 @@ void SpokenMessages::say(const QString& text) {
     QAccessible::deleteAccessibleInterface(messages_.front().id);
     messages_.pop_front();
   }
+  if (!QAccessible::isActive()) return;  // no reader listens: nothing to keep
   messages_.push_back({QAccessible::registerAccessibleInterface(new MessageAccessible(this, text)), now});
-  if (!QAccessible::isActive()) return;
   QAccessibleEvent shown(QAccessible::accessibleInterface(messages_.back().id), QAccessible::ObjectShow);
   QAccessible::updateAccessibility(&shown);
 }
