@@ -50,6 +50,10 @@ bool BestScores::record(int score, const QDateTime& finished) {
   table_ = withUnsaved(onDisk.value_or(ScoreTable{}));
   if (saved) {
     unsaved_.clear();
+    if (noticeOf_ == Trouble::Unwritable) {  // the folder takes files again
+      notice_.clear();
+      noticeOf_.reset();
+    }
   } else {
     tell(Trouble::Unwritable, tr("Best scores cannot be saved in %1; they are shown until Kalvenor closes.")
                                   .arg(QDir::toNativeSeparators(folder_)));
@@ -98,15 +102,16 @@ bool BestScores::write(const ScoreTable& table) {
 
 void BestScores::tell(Trouble trouble, const QString& line) {
   notice_ = line;
+  noticeOf_ = trouble;
   bool& told = told_[static_cast<int>(trouble)];
   if (!told) qWarning("%s", qUtf8Printable(line));
   told = true;
 }
 
 ScoreTable BestScores::withUnsaved(ScoreTable table) const {
-  for (const BestScore& entry : unsaved_) {
-    if (table.rowOf(entry) < 0) table.add(entry);
-  }
+  // This run's unsaved scores are not on disk, though an equal row from
+  // another window may be.
+  for (const BestScore& entry : unsaved_) table.add(entry);
   return table;
 }
 

@@ -61,6 +61,7 @@ class BestScores {
   QList<BestScore> unsaved_;  // this run's scores the folder did not take
   std::optional<BestScore> latest_;
   QString notice_;
+  std::optional<Trouble> noticeOf_;
   std::array<bool, 3> told_{};
 };
 

@@ -71,13 +71,17 @@ std::optional<int> commandLineExit(int argc, char* argv[]) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  for (const char* qtOption : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "style",
-                               "stylesheet", "session", "name", "title", "qwindowgeometry", "qwindowtitle", "reverse"}) {
-    const bool flag = qstrcmp(qtOption, "reverse") == 0;
-    QCommandLineOption option(QString::fromLatin1(qtOption), QString(), flag ? QString() : QStringLiteral("value"));
+  const auto addQtOption = [&parser](const char* name, bool takesValue) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), takesValue ? QStringLiteral("value") : QString());
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
+  };
+  for (const char* qtOption : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry",
+                               "style", "stylesheet", "session", "name", "title", "qwindowgeometry", "qwindowicon",
+                               "qwindowtitle", "qmljsdebugger", "visual"}) {
+    addQtOption(qtOption, true);
   }
+  for (const char* qtFlag : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) addQtOption(qtFlag, false);
   if (!parser.parse(arguments)) {
     say(stderr,
         QCoreApplication::translate("CommandLine", "kalvenor: %1 Try kalvenor --help.\n").arg(parser.errorText()));

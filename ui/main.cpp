@@ -22,6 +22,8 @@
 #include "window_style.h"
 
 int main(int argc, char* argv[]) {
+  // The name, not the program file's, names the folder of the best scores.
+  QCoreApplication::setApplicationName(QStringLiteral("kalvenor"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
   if (const std::optional<int> status = kalvenor::ui::commandLineExit(argc, argv)) return *status;
   // Reading the font configuration is the longest step before the window can

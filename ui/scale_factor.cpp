@@ -2,21 +2,45 @@
 #include "scale_factor.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QtGlobal>
 
 namespace kalvenor::ui {
 
-void keepScaleFactorInRange() {
-  constexpr char kVariable[] = "QT_SCALE_FACTOR";
-  if (qEnvironmentVariableIsEmpty(kVariable)) return;
-  const QByteArray asked = qgetenv(kVariable);
+namespace {
+
+// One scale as the variables write it, brought in: not a number means the
+// smallest.
+QByteArray broughtIn(const QByteArray& factor) {
   bool isNumber = false;
-  const double factor = asked.toDouble(&isNumber);
-  if (isNumber && factor >= kSmallestScaleFactor && factor <= kLargestScaleFactor) return;
-  const double nearest = isNumber && factor > kLargestScaleFactor ? kLargestScaleFactor : kSmallestScaleFactor;
-  qInfo("Kalvenor: QT_SCALE_FACTOR=%s is outside the scales %g to %g the window supports; it uses %g.",
-        asked.left(40).toPercentEncoding(" .,+-").constData(), kSmallestScaleFactor, kLargestScaleFactor, nearest);
-  qputenv(kVariable, QByteArray::number(nearest));
+  const double asked = factor.toDouble(&isNumber);
+  if (isNumber && asked >= kSmallestScaleFactor && asked <= kLargestScaleFactor) return factor;
+  return QByteArray::number(isNumber && asked > kLargestScaleFactor ? kLargestScaleFactor : kSmallestScaleFactor);
+}
+
+// A variable's scales, each brought in. QT_SCREEN_SCALE_FACTORS lists one a
+// screen, "1.5;2" or "HDMI-1=1.5;DP-2=2".
+void bringIn(const char* variable, bool aList) {
+  if (qEnvironmentVariableIsEmpty(variable)) return;
+  const QByteArray asked = qgetenv(variable);
+  QList<QByteArray> entries = aList ? asked.split(';') : QList<QByteArray>{asked};
+  for (QByteArray& entry : entries) {
+    const qsizetype named = aList ? entry.lastIndexOf('=') + 1 : 0;
+    if (!aList || !entry.isEmpty()) entry = entry.left(named) + broughtIn(entry.mid(named));
+  }
+  const QByteArray used = entries.join(';');
+  if (used == asked) return;
+  qInfo("Kalvenor: %s=%s is outside the scales %g to %g the window supports; it uses %s.", variable,
+        asked.left(40).toPercentEncoding(" .,+-=;").constData(), kSmallestScaleFactor, kLargestScaleFactor,
+        used.left(40).toPercentEncoding(" .,+-=;").constData());
+  qputenv(variable, used);
+}
+
+}  // namespace
+
+void keepScaleFactorInRange() {
+  bringIn("QT_SCALE_FACTOR", false);
+  bringIn("QT_SCREEN_SCALE_FACTORS", true);
 }
 
 }  // namespace kalvenor::ui

@@ -9,8 +9,9 @@ namespace kalvenor::ui {
 inline constexpr double kSmallestScaleFactor = 1.0;
 inline constexpr double kLargestScaleFactor = 2.0;
 
-// Brings a QT_SCALE_FACTOR outside the scales above to the nearest one and
-// says so in one line. Runs before the application reads it.
+// Brings a QT_SCALE_FACTOR, or a screen's scale in QT_SCREEN_SCALE_FACTORS,
+// outside the scales above to the nearest one and says so in one line. Runs
+// before the application reads them.
 void keepScaleFactorInRange();
 
 }  // namespace kalvenor::ui

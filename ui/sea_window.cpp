@@ -130,14 +130,7 @@ void SeaWindow::moveControl(Control control, int index, TwipPoint position) {
 void SeaWindow::placeTitle(TwipRect rect) { form_->title()->setGeometry(toPixels(rect)); }
 
 void SeaWindow::setMenuEnabled(MenuItem item, bool enabled) {
-  QAction& action = menuAction(item);
-  // The game ends with the whole grid shown and closed to shots, and Start
-  // offered again (the end is checked again at every later tick of the marker).
-  const SeaGrid& grid = form_->grid();
-  if (item == MenuItem::Mnustart && enabled && !action.isEnabled() && grid.cellShown(0) && !grid.cellEnabled(0)) {
-    narrator_.gameOver();
-  }
-  action.setEnabled(enabled);
+  menuAction(item).setEnabled(enabled);
 }
 
 void SeaWindow::setMenuChecked(MenuItem item, bool checked) {
@@ -148,7 +141,10 @@ void SeaWindow::setMenuChecked(MenuItem item, bool checked) {
 
 void SeaWindow::endProgram() { emit programEndRequested(); }
 
-void SeaWindow::gameFinished(std::int16_t score) { emit gameOver(score); }
+void SeaWindow::gameFinished(std::int16_t score) {
+  narrator_.gameOver();
+  emit gameOver(score);
+}
 
 void SeaWindow::keyPressEvent(QKeyEvent* event) {
   const int button = event->key() - Qt::Key_1;

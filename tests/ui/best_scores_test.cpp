@@ -4,7 +4,9 @@
 // takes no file.
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 
 #include <sys/wait.h>
@@ -100,7 +102,7 @@ class BestScoresTest : public QObject {
   }
 
   void twoProcessesAtOnceLoseNoScore() {
-    constexpr int kEach = 150;
+    constexpr int kEach = 60;
     QTemporaryDir folder;
     // Each score beats every one before it: a write that is lost shows at the top.
     const auto writer = [&](int first) {
@@ -108,6 +110,7 @@ class BestScoresTest : public QObject {
         BestScores mine(folder.path());
         for (int score = first; score < 2 * kEach; score += 2) {
           if (!mine.record(score, kNoon)) return false;
+          QThread::msleep(3);  // as windows finish games: the other writer gets its turn at the lock
         }
         return true;
       });
@@ -117,7 +120,9 @@ class BestScoresTest : public QObject {
     QCOMPARE(ended(odd), 0);
     BestScores all(folder.path());
     all.reload();
-    QCOMPARE(scores(all.table()), (QList<int>{299, 298, 297, 296, 295, 294, 293, 292, 291, 290}));
+    QList<int> best;
+    for (int score = 2 * kEach - 1; score >= 2 * kEach - 10; --score) best << score;
+    QCOMPARE(scores(all.table()), best);
   }
 
   void aFileTheGameCannotReadIsKeptAside_data() {
@@ -161,6 +166,15 @@ class BestScoresTest : public QObject {
     QCOMPARE(best.latestRow(), 0);
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.first().contains(QStringLiteral("cannot be saved")), qPrintable(messages.first()));
+
+    // The folder takes files again: the run's scores go in with the next one,
+    // beside an equal score another window wrote meanwhile, and the notice goes.
+    QVERIFY(QFile::remove(home.filePath(QStringLiteral("data"))));
+    QVERIFY(BestScores(home.filePath(QStringLiteral("data/kalvenor"))).record(1300, kNoon));
+    QVERIFY(best.record(1100, kNoon));
+    best.reload();
+    QCOMPARE(scores(best.table()), (QList<int>{1300, 1300, 1200, 1100}));
+    QVERIFY(best.notice().isEmpty());
   }
 };
 

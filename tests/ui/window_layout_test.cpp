@@ -159,21 +159,27 @@ class WindowLayoutTest : public QObject {
   // window and -1 would shrink it to a dot: each is brought to the nearest
   // supported scale with one line, before the application reads it.
   void scaleFactorsOutsideTheSupportedOnesAreBroughtIn() {
-    const bool wasSet = qEnvironmentVariableIsSet("QT_SCALE_FACTOR");
-    const QByteArray before = qgetenv("QT_SCALE_FACTOR");
+    const QList<std::tuple<const char*, QByteArray, QByteArray>> cases{
+        {"QT_SCALE_FACTOR", "1", "1"},          {"QT_SCALE_FACTOR", "1.5", "1.5"},
+        {"QT_SCALE_FACTOR", "2", "2"},          {"QT_SCALE_FACTOR", "100", "2"},
+        {"QT_SCALE_FACTOR", "2.01", "2"},       {"QT_SCALE_FACTOR", "0", "1"},
+        {"QT_SCALE_FACTOR", "-1", "1"},         {"QT_SCALE_FACTOR", "x", "1"},
+        {"QT_SCREEN_SCALE_FACTORS", "1.5;2", "1.5;2"},
+        {"QT_SCREEN_SCALE_FACTORS", "40", "2"},
+        {"QT_SCREEN_SCALE_FACTORS", "HDMI-1=1.25;DP-2=0", "HDMI-1=1.25;DP-2=1"}};
     qInstallMessageHandler(kalvenor::ui::testing::keepMessage);
-    const QList<std::pair<QByteArray, QByteArray>> cases{
-        {"1", "1"}, {"1.5", "1.5"}, {"2", "2"}, {"100", "2"}, {"2.01", "2"}, {"0", "1"}, {"-1", "1"}, {"x", "1"}};
-    for (const auto& [asked, used] : cases) {
+    for (const auto& [variable, asked, used] : cases) {
+      const bool wasSet = qEnvironmentVariableIsSet(variable);
+      const QByteArray before = qgetenv(variable);
       kalvenor::ui::testing::messages.clear();
-      qputenv("QT_SCALE_FACTOR", asked);
+      qputenv(variable, asked);
       kalvenor::ui::keepScaleFactorInRange();
-      QCOMPARE(qgetenv("QT_SCALE_FACTOR"), used);
+      QCOMPARE(qgetenv(variable), used);
       QCOMPARE(kalvenor::ui::testing::messages.size(), asked == used ? 0 : 1);
+      if (wasSet) qputenv(variable, before);
+      else qunsetenv(variable);
     }
     qInstallMessageHandler(nullptr);
-    if (wasSet) qputenv("QT_SCALE_FACTOR", before);
-    else qunsetenv("QT_SCALE_FACTOR");
   }
 
   void exitEndsWithoutTheUnloadStepAndClosingRunsIt() {
