@@ -7,7 +7,7 @@
 
 #include "kalvenor/frmsea.h"
 #include "kalvenor/virtual_clock.h"
-#include "pictures.h"
+#include "sea/pictures.h"
 #include "sea_window.h"
 
 using kalvenor::Frmsea;

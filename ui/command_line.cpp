@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "translations.h"
+#include "language/translations.h"
 
 namespace kalvenor::ui {
 

@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "kalvenor/frmsea.h"
-#include "pictures.h"
+#include "sea/pictures.h"
 #include "sea_window.h"
 #include "window_timers.h"
 

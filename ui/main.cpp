@@ -6,19 +6,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
 #include <QStandardPaths>
 
 #include <random>
 #include <thread>
 
 #include "application.h"
-#include "best_scores.h"
+#include "scores/best_scores.h"
 #include "command_line.h"
 #include "game_session.h"
-#include "help_menu.h"
+#include "help/help_menu.h"
 #include "scale_factor.h"
-#include "sound_library.h"
-#include "translations.h"
+#include "sound/sound_library.h"
+#include "language/translations.h"
 #include "window_style.h"
 
 int main(int argc, char* argv[]) {
@@ -49,7 +50,8 @@ int main(int argc, char* argv[]) {
   kalvenor::ui::SoundLibrary sound(soundModule, {besideTheProgram});
   kalvenor::ui::GameSession session(random, sound);
   kalvenor::ui::BestScores scores(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  kalvenor::ui::HelpMenu help(session.window(), scores);
+  kalvenor::ui::HelpMenu help(*session.window().menuBar(), session.window(), scores);
+  session.window().nameForScreenReader(help.menu());
   QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::gameOver, &app,
                    [&scores](int score) { scores.record(score); });
   // Exit ends the program at once. quit() would close the window first and

@@ -10,18 +10,18 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "accessible_names.h"
-#include "game_keys.h"
+#include "reader/accessible_names.h"
+#include "help/game_keys.h"
 #include "kalvenor/fleet.h"
-#include "pictures.h"
-#include "picture_box.h"
-#include "qt_text.h"
-#include "screen_units.h"
-#include "sea_form.h"
-#include "sea_grid.h"
-#include "sea_grid_accessible.h"
-#include "spoken_messages.h"
-#include "translations.h"
+#include "sea/pictures.h"
+#include "sea/picture_box.h"
+#include "language/qt_text.h"
+#include "sea/screen_units.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
+#include "reader/sea_grid_accessible.h"
+#include "reader/spoken_messages.h"
+#include "language/translations.h"
 
 namespace kalvenor::ui {
 

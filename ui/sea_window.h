@@ -12,8 +12,8 @@
 
 #include <array>
 
-#include "buoy_reporter.h"
-#include "narrator.h"
+#include "reader/buoy_reporter.h"
+#include "reader/narrator.h"
 #include "kalvenor/view.h"
 
 class QAction;

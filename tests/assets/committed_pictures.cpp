@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "pictures/canvas.h"
+#include "lettering/canvas.h"
 #include "pictures/sea_background.h"
 
 namespace kalvenor::assets::testing {
@@ -23,7 +23,7 @@ QImage committedShip(int index) {
   return committedPicture(QStringLiteral("ship%1.png").arg(index, 2, 10, QLatin1Char('0')));
 }
 
-QImage bareSea() { return paintPicture(kShipImageSize, 1, paintSeaBackground); }
+QImage bareSea() { return lettering::paintPicture(kShipImageSize, 1, paintSeaBackground); }
 
 int shipPixels(const QImage& image, int top, int bottom) {
   const QImage sea = bareSea();

@@ -10,7 +10,7 @@
 
 #include "kalvenor/fleet.h"
 #include "icon_sizes.h"
-#include "pictures.h"
+#include "sea/pictures.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "pictures/vector_font.h"
+#include "lettering/vector_font.h"
 
 namespace kalvenor::assets {
 namespace {
 
 TEST(Lettering, EveryGlyphIsWellFormedAndVisible) {
-  const Lettering letters(12, 2);
+  const lettering::Lettering letters(12, 2);
   for (char character : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.-")) {
     const QRectF shape = letters.outline(std::string(1, character), {0, 0}).boundingRect();
     EXPECT_GT(shape.height(), 1.5) << character;
@@ -21,13 +21,13 @@ TEST(Lettering, EveryGlyphIsWellFormedAndVisible) {
 }
 
 TEST(Lettering, RefusesCharactersItHasNoGlyphFor) {
-  const Lettering letters(12, 2);
+  const lettering::Lettering letters(12, 2);
   EXPECT_THROW(letters.outline("sos", {0, 0}), std::invalid_argument);
   EXPECT_THROW(letters.width("?"), std::invalid_argument);
 }
 
 TEST(Lettering, TextIsCentredOnTheGivenPoint) {
-  const Lettering letters(10, 1.8);
+  const lettering::Lettering letters(10, 1.8);
   const QPointF centre(201, 11);
   for (const char* text : {"SEA AREA", "ENEMY FLEET", "S.O.S.", "07"}) {
     const QRectF shape = letters.outline(text, centre).boundingRect();
@@ -38,7 +38,7 @@ TEST(Lettering, TextIsCentredOnTheGivenPoint) {
 }
 
 TEST(Lettering, LongerTextIsWiderAndSpacesTakeRoom) {
-  const Lettering letters(10, 1.8);
+  const lettering::Lettering letters(10, 1.8);
   EXPECT_GT(letters.width("ENEMY FLEET"), letters.width("SEA AREA"));
   EXPECT_GT(letters.width("SEA AREA"), letters.width("SEAAREA"));
   EXPECT_EQ(letters.width(""), 0);

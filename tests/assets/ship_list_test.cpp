@@ -6,7 +6,7 @@
 #include <array>
 
 #include "committed_pictures.h"
-#include "pictures/canvas.h"
+#include "lettering/canvas.h"
 #include "pictures/sea_background.h"
 #include "pictures/ship_list.h"
 
@@ -67,7 +67,7 @@ TEST(ShipList, SinkingFramesShowLessAndLessShipAboveTheWater) {
 
 TEST(ShipList, LastSinkingFrameIsTheBareSeaAndTheFrameBeforeIsNot) {
   const QImage sea = bareSea();
-  const QImage sharpSea = paintPicture(kShipImageSize, 2, paintSeaBackground);
+  const QImage sharpSea = lettering::paintPicture(kShipImageSize, 2, paintSeaBackground);
   for (const Block& block : kBlocks) {
     const QString name = QStringLiteral("ship%1").arg(block.lastFrame);
     EXPECT_EQ(committedShip(block.lastFrame), sea) << block.ship;

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "picture_box.h"
-#include "sea_form.h"
-#include "sea_grid.h"
+#include "sea/picture_box.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
 #include "sea_window.h"
 
 using kalvenor::CellColour;

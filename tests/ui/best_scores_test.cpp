@@ -14,7 +14,7 @@
 
 #include <csignal>
 
-#include "best_scores.h"
+#include "scores/best_scores.h"
 #include "kept_messages.h"
 
 using kalvenor::ui::BestScores;

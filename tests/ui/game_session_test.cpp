@@ -12,8 +12,8 @@
 #include "counting_random.h"
 #include "game_session.h"
 #include "kalvenor/virtual_clock.h"
-#include "sea_form.h"
-#include "sea_grid.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
 
 using kalvenor::MenuItem;
 using kalvenor::Timer;

@@ -13,8 +13,8 @@
 #include "counting_random.h"
 #include "game_session.h"
 #include "kalvenor/controls.h"
-#include "sea_form.h"
-#include "sea_grid.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
 
 using kalvenor::Control;
 using kalvenor::MenuItem;

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "kept_messages.h"
-#include "pulse_player.h"
+#include "sound/pulse_player.h"
 #include "sound_servers.h"
-#include "wave_file.h"
+#include "sound/wave_file.h"
 
 using kalvenor::ui::PulsePlayer;
 using kalvenor::ui::SampleFormat;

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "sea_grid.h"
+#include "sea/sea_grid.h"
 
 using kalvenor::ui::SeaGrid;
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "kept_messages.h"
-#include "sound_library.h"
+#include "sound/sound_library.h"
 
 using kalvenor::Channel;
 using kalvenor::SoundCommand;

@@ -21,18 +21,17 @@
 #include <stdexcept>
 #include <vector>
 
-#include "accessible_names.h"
+#include "reader/accessible_names.h"
 #include "kalvenor/controls.h"
 #include "kalvenor/fleet.h"
-#include "pictures.h"
-#include "pictures/banner.h"
-#include "pictures/title.h"
-#include "pictures/title_sky.h"
-#include "pictures/vector_font.h"
-#include "sea_form.h"
-#include "sea_grid.h"
+#include "sea/pictures.h"
+#include "lettering/banner.h"
+#include "lettering/title_sky.h"
+#include "lettering/vector_font.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
 #include "sea_window.h"
-#include "translations.h"
+#include "language/translations.h"
 
 using kalvenor::CellColour;
 using kalvenor::Control;
@@ -109,7 +108,7 @@ QImage asDrawn(const QPixmap& picture) { return picture.toImage().convertToForma
 // A picture lettered anew in the language, its words no wider than `room`,
 // which keeps them clear of the rules on either side.
 void checkLettered(const QPixmap& picture, const char* english, const QString& name,
-                   const kalvenor::assets::Lettering& letters, double room) {
+                   const kalvenor::lettering::Lettering& letters, double room) {
   const QString words = QCoreApplication::translate("Banner", english);
   double width = 0;
   try {
@@ -194,7 +193,7 @@ class TranslationsTest : public QObject {
       }
       qInfo("%s: the tightest caption leaves %d pixels", qPrintable(language), narrowest);
       const kalvenor::ui::Pictures pictures;
-      using namespace kalvenor::assets;
+      using namespace kalvenor::lettering;
       const Lettering bannerLetters(10, 1.8), subtitleLetters(13, 2.2);
       const double bannerRoom = kBannerSize.width() - 76, subtitleRoom = kTitleSize.width() - 200;
       checkLettered(pictures.gridBanner(), kGridBannerWords, QStringLiteral("banner-grid"), bannerLetters, bannerRoom);

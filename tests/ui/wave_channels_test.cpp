@@ -18,12 +18,12 @@
 
 #include "game_session.h"
 #include "kept_messages.h"
-#include "screen_units.h"
-#include "sea_form.h"
-#include "sea_grid.h"
+#include "sea/screen_units.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
 #include "sound_servers.h"
-#include "wave_channels.h"
-#include "wave_file.h"
+#include "sound/wave_channels.h"
+#include "sound/wave_file.h"
 
 using kalvenor::Channel;
 using kalvenor::MenuItem;

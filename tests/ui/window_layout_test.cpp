@@ -12,11 +12,11 @@
 #include <utility>
 
 #include "kept_messages.h"
-#include "picture_box.h"
-#include "pictures.h"
+#include "sea/picture_box.h"
+#include "sea/pictures.h"
 #include "scale_factor.h"
-#include "sea_form.h"
-#include "sea_grid.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
 #include "sea_window.h"
 
 using kalvenor::Control;

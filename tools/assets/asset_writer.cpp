@@ -57,7 +57,7 @@ void writeAssets(const QString& folder) {
     for (int scale : {1, 2}) {
       if (scale == 2 && !picture.doubleSize) continue;
       const QString file = picture.name + (scale == 2 ? "@2x.png" : ".png");
-      writePng(paintPicture(picture.size, scale, picture.paint, picture.ground), scale, out.filePath(file));
+      writePng(lettering::paintPicture(picture.size, scale, picture.paint, picture.ground), scale, out.filePath(file));
       pictureFiles << file;
     }
   }

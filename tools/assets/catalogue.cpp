@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "pictures/banner.h"
+#include "lettering/banner.h"
 #include "pictures/sea_background.h"
 #include "pictures/ship_images.h"
 #include "pictures/ship_list.h"
@@ -18,9 +18,9 @@ QString shipImageName(int index) { return QStringLiteral("ship%1").arg(index, 2,
 
 std::vector<PictureAsset> gamePictures() {
   std::vector<PictureAsset> pictures{
-      {"title", kTitleSize, true, paintTitle},
-      {"banner-grid", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, kGridBannerWords); }},
-      {"banner-fleet", kBannerSize, true, [](QPainter& painter) { paintBanner(painter, kFleetBannerWords); }},
+      {"title", lettering::kTitleSize, true, paintTitle},
+      {"banner-grid", lettering::kBannerSize, true, [](QPainter& painter) { lettering::paintBanner(painter, lettering::kGridBannerWords); }},
+      {"banner-fleet", lettering::kBannerSize, true, [](QPainter& painter) { lettering::paintBanner(painter, lettering::kFleetBannerWords); }},
   };
   for (int index = 0; index < kShipImages; ++index) {
     pictures.push_back({shipImageName(index), kShipImageSize, true,
@@ -28,7 +28,7 @@ std::vector<PictureAsset> gamePictures() {
   }
   for (int pixels : kIconSizes) {
     pictures.push_back({QStringLiteral("icon-%1").arg(pixels), QSize(pixels, pixels), false,
-                        [pixels](QPainter& painter) { paintWindowIcon(painter, pixels); }, Ground::Clear});
+                        [pixels](QPainter& painter) { paintWindowIcon(painter, pixels); }, lettering::Ground::Clear});
   }
   return pictures;
 }

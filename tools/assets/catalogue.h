@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pictures/canvas.h"
+#include "lettering/canvas.h"
 
 namespace kalvenor::assets {
 
@@ -16,8 +16,8 @@ struct PictureAsset {
   QString name;     // file name without ".png"
   QSize size;       // in logical pixels
   bool doubleSize;  // also drawn at twice the size as name@2x.png
-  PaintRoutine paint;
-  Ground ground = Ground::Opaque;
+  lettering::PaintRoutine paint;
+  lettering::Ground ground = lettering::Ground::Opaque;
 };
 
 struct SoundAsset {

@@ -8,7 +8,7 @@
 #include "icon_sizes.h"
 #include "pictures/sea_background.h"
 #include "pictures/ship_list.h"
-#include "pictures/vector_font.h"
+#include "lettering/vector_font.h"
 
 namespace kalvenor::assets {
 namespace {
@@ -57,19 +57,19 @@ std::string caption(int index) {
 int rowsOf(const Block& block) { return (block.count + kColumns - 1) / kColumns; }
 
 void drawHeading(QPainter& painter, const std::string& text, int top) {
-  const Lettering letters(11, 1.7);
+  const lettering::Lettering letters(11, 1.7);
   letters.draw(painter, text, QPointF(kMargin + letters.width(text) / 2 + 1, top + 9), kInk);
 }
 
 void drawPicture(QPainter& painter, const QString& name, QPoint at) {
   const PictureAsset asset = picture(name);
-  painter.drawImage(at, paintPicture(asset.size, 1, asset.paint, asset.ground));
+  painter.drawImage(at, lettering::paintPicture(asset.size, 1, asset.paint, asset.ground));
 }
 
 int drawShipBlock(QPainter& painter, const Block& block, int top) {
   drawHeading(painter, block.heading, top);
   top += kHeadingHeight;
-  const Lettering letters(7, 1.1);
+  const lettering::Lettering letters(7, 1.1);
   for (int i = 0; i < block.count; ++i) {
     const QPoint at(kMargin + (i % kColumns) * kCellWidth, top + (i / kColumns) * kCellHeight);
     drawPicture(painter, shipImageName(block.first + i), at);

@@ -3,7 +3,7 @@
 
 #include "pictures/ship_design.h"
 #include "pictures/ship_parts.h"
-#include "pictures/vector_font.h"
+#include "lettering/vector_font.h"
 
 namespace kalvenor::assets {
 namespace {
@@ -39,7 +39,7 @@ void paintCarrier(QPainter& painter) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0x26, 0x2c, 0x32));
   for (double x : {-66.0, -34.0, 2.0}) painter.drawRect(QRectF(x, -9.2, 13, 3.6));
-  Lettering(4.6, 0.75).draw(painter, "07", QPointF(76, -6), QColor(0xee, 0xf2, 0xf4));
+  lettering::Lettering(4.6, 0.75).draw(painter, "07", QPointF(76, -6), QColor(0xee, 0xf2, 0xf4));
 
   // The flight deck overhangs the hull at both ends.
   QPainterPath deck;

@@ -9,7 +9,7 @@
 
 namespace kalvenor::assets {
 
-void paintScorch(QPainter& painter, QPointF at, Xorshift32& random) {
+void paintScorch(QPainter& painter, QPointF at, lettering::Xorshift32& random) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0x1a, 0x1a, 0x1a, 160));
   painter.drawEllipse(at, random.between(3, 4.2), random.between(1.8, 2.6));
@@ -17,7 +17,7 @@ void paintScorch(QPainter& painter, QPointF at, Xorshift32& random) {
   painter.drawEllipse(at + QPointF(random.between(-1, 1), 0.4), 1.3, 1.0);
 }
 
-void paintFire(QPainter& painter, QPointF base, double size, Xorshift32& random) {
+void paintFire(QPainter& painter, QPointF base, double size, lettering::Xorshift32& random) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0xff, 0xb3, 0x47, 110));
   painter.drawEllipse(base, size * 0.9, size * 0.45);
@@ -40,7 +40,7 @@ void paintFire(QPainter& painter, QPointF base, double size, Xorshift32& random)
   }
 }
 
-void paintSmoke(QPainter& painter, QPointF source, double amount, Xorshift32& random) {
+void paintSmoke(QPainter& painter, QPointF source, double amount, lettering::Xorshift32& random) {
   painter.setPen(Qt::NoPen);
   const int puffs = 3 + static_cast<int>(std::lround(5 * amount));
   QPointF at = source + QPointF(0, -2);
@@ -71,7 +71,7 @@ void paintWaterlineWash(QPainter& painter, double left, double right) {
   painter.drawPath(curl);
 }
 
-void paintBubbles(QPainter& painter, double left, double right, double amount, Xorshift32& random) {
+void paintBubbles(QPainter& painter, double left, double right, double amount, lettering::Xorshift32& random) {
   const int foam = 4 + static_cast<int>(std::lround(10 * amount));
   painter.setPen(Qt::NoPen);
   for (int i = 0; i < foam; ++i) {

@@ -5,18 +5,18 @@
 #include <QPainter>
 #include <QPointF>
 
-#include "xorshift.h"
+#include "lettering/xorshift.h"
 
 namespace kalvenor::assets {
 
 // A blackened hole, in ship coordinates.
-void paintScorch(QPainter& painter, QPointF at, Xorshift32& random);
+void paintScorch(QPainter& painter, QPointF at, lettering::Xorshift32& random);
 
 // Upright flames standing on `base`, about `size` pixels tall.
-void paintFire(QPainter& painter, QPointF base, double size, Xorshift32& random);
+void paintFire(QPainter& painter, QPointF base, double size, lettering::Xorshift32& random);
 
 // A plume drifting aft and up from `source`; amount 0..1 sets its length.
-void paintSmoke(QPainter& painter, QPointF source, double amount, Xorshift32& random);
+void paintSmoke(QPainter& painter, QPointF source, double amount, lettering::Xorshift32& random);
 
 // A dark reflection under the hull and a line of foam along it, between
 // `left` and `right` at the waterline.
@@ -24,6 +24,6 @@ void paintWaterlineWash(QPainter& painter, double left, double right);
 
 // Foam and air bubbles over the stretch of sea where a ship goes down;
 // amount 0..1 grows with the sinking.
-void paintBubbles(QPainter& painter, double left, double right, double amount, Xorshift32& random);
+void paintBubbles(QPainter& painter, double left, double right, double amount, lettering::Xorshift32& random);
 
 }  // namespace kalvenor::assets

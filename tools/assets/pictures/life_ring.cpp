@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "pictures/vector_font.h"
+#include "lettering/vector_font.h"
 
 namespace kalvenor::assets {
 namespace {
@@ -76,7 +76,7 @@ void paintLifeRing(QPainter& painter) {
   paintRing(painter);
   paintRope(painter);
   paintLapping(painter);
-  const Lettering letters(8.5, 1.7);
+  const lettering::Lettering letters(8.5, 1.7);
   const QPointF textCentre(kCentre.x(), 54);
   letters.draw(painter, "S.O.S.", textCentre + QPointF(0.6, 0.7), QColor(0x12, 0x2e, 0x52));
   letters.draw(painter, "S.O.S.", textCentre, QColor(0xff, 0xff, 0xff));

@@ -3,7 +3,7 @@
 
 #include "pictures/ship_design.h"
 #include "pictures/ship_parts.h"
-#include "pictures/vector_font.h"
+#include "lettering/vector_font.h"
 
 namespace kalvenor::assets {
 namespace {
@@ -18,7 +18,7 @@ void paintPatrolBoat(QPainter& painter) {
   hull.lineTo(-44.5, 1);
   hull.closeSubpath();
   parts::hull(painter, hull, QColor(0x74, 0x80, 0x8a));
-  Lettering(4.2, 0.7).draw(painter, "P9", QPointF(34, -4.2), QColor(0xee, 0xf2, 0xf4));
+  lettering::Lettering(4.2, 0.7).draw(painter, "P9", QPointF(34, -4.2), QColor(0xee, 0xf2, 0xf4));
 
   // Wheelhouse with a wide dark window band.
   QPainterPath house;

@@ -4,7 +4,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
-#include "xorshift.h"
+#include "lettering/xorshift.h"
 
 namespace kalvenor::assets {
 namespace {
@@ -32,7 +32,7 @@ void paintSea(QPainter& painter) {
   painter.fillRect(QRectF(0, kHorizonY, width, kShipImageSize.height() - kHorizonY), sea);
 
   // Wavelets: short light arcs, denser and larger towards the viewer.
-  Xorshift32 random(20240611);
+  lettering::Xorshift32 random(20240611);
   painter.setBrush(Qt::NoBrush);
   for (int row = 0; row < 7; ++row) {
     const double y = kHorizonY + 2.5 + row * row * 0.5 + row * 1.6;

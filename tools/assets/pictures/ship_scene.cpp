@@ -78,12 +78,12 @@ void paintShipScene(QPainter& painter, const ShipDesign& design, const ShipState
   painter.setTransform(toImage, true);
   design.paint(painter);
   for (int spot = 0; spot < hits; ++spot) {
-    Xorshift32 random(state.seed + 31u * static_cast<unsigned>(spot));
+    lettering::Xorshift32 random(state.seed + 31u * static_cast<unsigned>(spot));
     paintScorch(painter, design.damageSpots[spot], random);
   }
   painter.restore();
   for (int spot = 0; spot < hits; ++spot) {
-    Xorshift32 random(state.seed + 7u + 31u * static_cast<unsigned>(spot));
+    lettering::Xorshift32 random(state.seed + 7u + 31u * static_cast<unsigned>(spot));
     const double size = 3.2 + 0.5 * (hits - spot) - 1.5 * state.sinking;
     paintFire(painter, toImage.map(design.damageSpots[spot]) + QPointF(0, 1), size, random);
   }
@@ -95,7 +95,7 @@ void paintShipScene(QPainter& painter, const ShipDesign& design, const ShipState
   for (int spot = 0; spot < hits; ++spot) {
     const QPointF source = toImage.map(design.damageSpots[spot]);
     if (source.y() > kWaterlineY - 2) continue;
-    Xorshift32 random(state.seed + 13u + 31u * static_cast<unsigned>(spot));
+    lettering::Xorshift32 random(state.seed + 13u + 31u * static_cast<unsigned>(spot));
     paintSmoke(painter, source, std::clamp(0.35 + 0.15 * (hits - spot) - 0.4 * state.sinking, 0.2, 1.0),
                random);
   }
@@ -104,7 +104,7 @@ void paintShipScene(QPainter& painter, const ShipDesign& design, const ShipState
     // Where the hull went under: from midships forward, widening as it goes.
     const double middle = toImage.map(QPointF(design.length * 0.15, 0)).x();
     const double reach = design.length * (0.3 + 0.25 * state.sinking);
-    Xorshift32 random(state.seed + 101u + static_cast<unsigned>(state.sinking * 1000));
+    lettering::Xorshift32 random(state.seed + 101u + static_cast<unsigned>(state.sinking * 1000));
     paintBubbles(painter, middle - reach, middle + reach, state.sinking, random);
   }
 }

@@ -5,17 +5,17 @@
 #include <QPainterPath>
 
 #include "pictures/ship_design.h"
-#include "pictures/title_sky.h"
-#include "pictures/vector_font.h"
-#include "xorshift.h"
+#include "lettering/title_sky.h"
+#include "lettering/vector_font.h"
+#include "lettering/xorshift.h"
 
 namespace kalvenor::assets {
 namespace {
 
-constexpr double kWidth = kTitleSize.width();
-constexpr double kHeight = kTitleSize.height();
-constexpr double kHorizon = kTitleHorizon;
-constexpr QPointF kMoon = kTitleMoon;
+constexpr double kWidth = lettering::kTitleSize.width();
+constexpr double kHeight = lettering::kTitleSize.height();
+constexpr double kHorizon = lettering::kTitleHorizon;
+constexpr QPointF kMoon = lettering::kTitleMoon;
 
 void paintSea(QPainter& painter) {
   QLinearGradient sea(0, kHorizon, 0, kHeight);
@@ -23,7 +23,7 @@ void paintSea(QPainter& painter) {
   sea.setColorAt(1, QColor(0x08, 0x26, 0x50));
   painter.fillRect(QRectF(0, kHorizon, kWidth, kHeight - kHorizon), sea);
 
-  Xorshift32 random(4242);
+  lettering::Xorshift32 random(4242);
   // The moon's path on the water.
   painter.setPen(Qt::NoPen);
   for (double y = kHorizon + 3; y < kHeight - 10; y += random.between(4, 7)) {
@@ -70,7 +70,7 @@ void paintShip(QPainter& painter) {
 }
 
 void paintName(QPainter& painter) {
-  const Lettering letters(50, 10);
+  const lettering::Lettering letters(50, 10);
   const QPointF centre(kWidth / 2, 80);
   const QPainterPath name = letters.outline("KALVENOR", centre);
 
@@ -84,7 +84,7 @@ void paintName(QPainter& painter) {
   gold.setColorAt(1, QColor(0xb8, 0x6c, 0x10));
   painter.fillPath(name, gold);
 
-  paintSubtitle(painter, kTitleSubtitleWords);
+  lettering::paintSubtitle(painter, lettering::kTitleSubtitleWords);
 }
 
 void paintFrame(QPainter& painter) {
@@ -99,7 +99,7 @@ void paintFrame(QPainter& painter) {
 
 void paintTitle(QPainter& painter) {
   painter.save();
-  paintSky(painter);
+  lettering::paintSky(painter);
   paintSea(painter);
   paintShip(painter);
   paintName(painter);

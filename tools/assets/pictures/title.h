@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The 492 x 458 title picture shown while no game runs.
+// The title picture shown while no game runs (lettering::kTitleSize).
 
 #include <QPainter>
-#include <QSize>
+
+#include "lettering/title_sky.h"
 
 namespace kalvenor::assets {
-
-inline constexpr QSize kTitleSize{492, 458};
 
 void paintTitle(QPainter& painter);
 

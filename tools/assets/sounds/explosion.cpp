@@ -7,7 +7,7 @@
 #include "sounds/envelopes.h"
 #include "sounds/filters.h"
 #include "sounds/mastering.h"
-#include "xorshift.h"
+#include "lettering/xorshift.h"
 
 namespace kalvenor::assets {
 namespace {
@@ -19,7 +19,7 @@ class Debris {
  public:
   Debris() : grit_(Biquad::Shape::BandPass, 2200, 0.8) {}
 
-  double next(double t, double white, Xorshift32& random) {
+  double next(double t, double white, lettering::Xorshift32& random) {
     if (left_ <= 0 && t > 0.05 && t < 0.9 && random.unit() < 0.0015 * std::exp(-t / 0.3)) {
       length_ = left_ = random.between(80, 260);
       level_ = random.between(0.25, 0.6) * std::exp(-t / 0.35);
@@ -41,7 +41,7 @@ class Debris {
 std::vector<std::int16_t> synthesiseExplosion() {
   const auto count = static_cast<std::size_t>(kSeconds * kSampleRate);
   std::vector<double> signal(count);
-  Xorshift32 random(0x5EA5EA);
+  lettering::Xorshift32 random(0x5EA5EA);
   Biquad crack(Biquad::Shape::LowPass, 7000, 0.7);
   Biquad blast(Biquad::Shape::LowPass, 2500, 0.9);
   Biquad rumbleFirst(Biquad::Shape::LowPass, 120, 0.7);

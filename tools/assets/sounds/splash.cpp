@@ -7,7 +7,7 @@
 #include "sounds/envelopes.h"
 #include "sounds/filters.h"
 #include "sounds/mastering.h"
-#include "xorshift.h"
+#include "lettering/xorshift.h"
 
 namespace kalvenor::assets {
 namespace {
@@ -29,7 +29,7 @@ struct Bubble {
   }
 };
 
-std::vector<Bubble> bubbles(Xorshift32& random) {
+std::vector<Bubble> bubbles(lettering::Xorshift32& random) {
   std::vector<Bubble> all;
   for (int i = 0; i < 22; ++i) {
     const double start = random.between(0.05, 0.56);
@@ -44,7 +44,7 @@ std::vector<Bubble> bubbles(Xorshift32& random) {
 std::vector<std::int16_t> synthesiseSplash() {
   const auto count = static_cast<std::size_t>(kSeconds * kSampleRate);
   std::vector<double> signal(count);
-  Xorshift32 random(0x5B1A5B);
+  lettering::Xorshift32 random(0x5B1A5B);
   const std::vector<Bubble> tail = bubbles(random);
   Biquad slap(Biquad::Shape::BandPass, 1800, 0.8);
   Biquad bodyHigh(Biquad::Shape::HighPass, 600, 0.7);

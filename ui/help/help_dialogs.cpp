@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/help_dialogs.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "scores/best_scores.h"
+#include "sea/design_layout.h"
+#include "help/game_keys.h"
+#include "language/qt_text.h"
+#include "sea/screen_units.h"
+#include "language/translations.h"
+
+namespace kalvenor::ui {
+
+namespace {
+
+// The colour's name, for the player who does not see the swatch beside it.
+QString colourName(CellColour colour) {
+  switch (colour) {
+    case CellColour::Grey: return HelpDialog::tr("grey");
+    case CellColour::Cyan: return HelpDialog::tr("cyan");
+    case CellColour::Red: return HelpDialog::tr("red");
+    case CellColour::Black: return HelpDialog::tr("black");
+    case CellColour::DarkYellow: return HelpDialog::tr("dark yellow");
+    case CellColour::Yellow: return HelpDialog::tr("yellow");
+  }
+  return {};
+}
+
+QString legendRows() {
+  QString rows;
+  for (const design::LegendEntry& entry : design::kLegend) {
+    rows += QStringLiteral("<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td>%2</td><td>%3</td></tr>")
+                .arg(toQColor(entry.colour).name(), colourName(entry.colour).toHtmlEscaped(),
+                     translatedCaption(entry.caption).toHtmlEscaped());
+  }
+  return rows;
+}
+
+QString keyRows() {
+  QString rows;
+  for (const GameKey& key : gameKeys()) {
+    rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                .arg(keyNames(key).toHtmlEscaped(), keyDoes(key).toHtmlEscaped());
+  }
+  return rows;
+}
+
+}  // namespace
+
+HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : QDialog(parent) {
+  auto* layout = new QVBoxLayout(this);
+  switch (kind) {
+    case Kind::HowToPlay:
+      buildHowToPlay();
+      break;
+    case Kind::BestScores:
+      buildBestScores(scores);
+      break;
+    case Kind::About:
+      buildAbout();
+      break;
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+void HelpDialog::buildHowToPlay() {
+  setWindowTitle(tr("How to play"));
+  const QString html =
+      QStringLiteral(
+          "<p>%1</p><p>%2</p><p>%3</p><p>%4</p><p>%5</p><h3>%6</h3><table cellpadding=\"3\">%7</table>"
+          "<h3>%8</h3><table cellpadding=\"3\">%9</table>")
+          .arg(tr("Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, "
+                  "three of three and four of two. No two ships touch, not even at a corner. Choose Start in the "
+                  "File menu; the grid appears once the fleet is placed."),
+               tr("Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing "
+                  "Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks "
+                  "and its cells turn black."),
+               tr("The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game "
+                  "ends when every ship is sunk; its score goes into Best scores in the Help menu."),
+               tr("The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the "
+                  "water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring."),
+               tr("Listening buoys: the buttons \"-10\" to \"-50\" each sell one buoy for that many points. Drop "
+                  "it on a cell: it counts the cells of ships still afloat within three cells of it and flashes "
+                  "that number in yellow, three times over."),
+               tr("The colours of the grid"), legendRows(), tr("Keys"), keyRows());
+  auto* text = new QTextBrowser(this);
+  text->setHtml(html);
+  // A caret lets the keys, and a screen reader with them, go through the text
+  // line by line; the page keys scroll it.
+  text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  text->setMinimumSize(560, 420);
+  layout()->addWidget(text);
+  text->setFocus();
+}
+
+void HelpDialog::buildBestScores(const BestScores& scores) {
+  setWindowTitle(tr("Best scores"));
+  const QList<BestScore>& rows = scores.table().rows();
+  if (!scores.notice().isEmpty()) {
+    auto* notice = new QLabel(scores.notice(), this);
+    notice->setWordWrap(true);
+    layout()->addWidget(notice);
+  }
+  if (rows.isEmpty()) {
+    layout()->addWidget(new QLabel(tr("No games finished yet."), this));
+    return;
+  }
+  if (scores.latest() && scores.latestRow() < 0) {
+    layout()->addWidget(new QLabel(tr("Your latest game, %1, is not among the ten best.").arg(scores.latest()->score), this));
+  }
+  auto* table = new QTableWidget(static_cast<int>(rows.size()), 4, this);
+  table->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Date"), QString()});
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->verticalHeader()->hide();
+  table->setAccessibleName(windowTitle());
+  const int latest = scores.latestRow();
+  // A screen reader says the whole table as the dialog opens: its focus
+  // alone would name the table and not one score.
+  QStringList spoken;
+  for (int row = 0; row < rows.size(); ++row) {
+    const BestScore& entry = rows[row];
+    const QStringList cells = {QString::number(row + 1), QString::number(entry.score),
+                               QLocale().toString(entry.finished.toLocalTime().date(), QLocale::ShortFormat),
+                               row == latest ? tr("latest game") : QString()};
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (row == latest) {
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+      }
+      table->setItem(row, column, item);
+    }
+    spoken << (row == latest ? tr("%1: %2, %3, latest game.") : tr("%1: %2, %3.")).arg(cells[0], cells[1], cells[2]);
+  }
+  table->resizeColumnsToContents();
+  table->setMinimumWidth(table->horizontalHeader()->length() + 2 * table->frameWidth() + 24);
+  table->setCurrentCell(latest >= 0 ? latest : 0, 0);
+  layout()->addWidget(table);
+  table->setFocus();
+  setAccessibleDescription(spoken.join(QLatin1Char(' ')));
+}
+
+void HelpDialog::buildAbout() {
+  setWindowTitle(tr("About Kalvenor"));
+  const QString name = tr("Kalvenor %1").arg(QCoreApplication::applicationVersion());
+  const QString line = tr("A naval search game: find and sink a hidden fleet of ten ships.");
+  const QString licence = tr("Licence: GPL-3.0-or-later");
+  auto* text = new QLabel(QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
+                              .arg(name.toHtmlEscaped(), line.toHtmlEscaped(), licence.toHtmlEscaped()),
+                          this);
+  text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  layout()->addWidget(text);
+}
+
+}  // namespace kalvenor::ui
