@@ -18,6 +18,9 @@
 #include "game_session.h"
 #include "help/help_menu.h"
 #include "scale_factor.h"
+#include "sea/sea_form.h"
+#include "sea/sea_grid.h"
+#include "settings_menu.h"
 #include "sound/sound_library.h"
 #include "language/translations.h"
 #include "window_style.h"
@@ -50,8 +53,18 @@ int main(int argc, char* argv[]) {
   kalvenor::ui::SoundLibrary sound(soundModule, {besideTheProgram});
   kalvenor::ui::GameSession session(random, sound);
   kalvenor::ui::BestScores scores(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  // Each menu goes to the end of the menu bar: File, Settings, Help.
+  kalvenor::ui::SettingsMenu settings(*session.window().menuBar(),
+                                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
   kalvenor::ui::HelpMenu help(*session.window().menuBar(), session.window(), scores);
+  session.window().nameForScreenReader(settings.menu());
   session.window().nameForScreenReader(help.menu());
+  const auto showSymbols = [&session, &help](bool shown) {
+    session.window().form().grid().setSymbolsShown(shown);
+    help.setCellSymbolsShown(shown);
+  };
+  showSymbols(settings.symbolsOnCells());
+  QObject::connect(&settings, &kalvenor::ui::SettingsMenu::symbolsOnCellsChanged, &app, showSymbols);
   QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::gameOver, &app,
                    [&scores](int score) { scores.record(score); });
   // Exit ends the program at once. quit() would close the window first and

@@ -1,13 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which cell a click reaches: neighbours share their border pixels, the cell
 // with the higher index lies on top, and hidden or disabled cells take none.
+// With symbols on, every two cell states look apart without their hues, at
+// every scale, and the choice outlives the program.
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+#include <cmath>
+#include <tuple>
+
+#include "sea/screen_units.h"
 #include "sea/sea_grid.h"
+#include "settings_menu.h"
 
 using kalvenor::ui::SeaGrid;
+
+namespace {
+
+// How a viewer sees a colour: its CIE lightness alone, or its whole CIELAB
+// colour through a colour-vision deficiency, simulated with the matrices of
+// Machado, Oliveira and Fernandes (2009) at severity 1 on linear RGB.
+enum class Vision { Lightness, Protanopia, Deuteranopia, Tritanopia };
+using Matrix = std::array<std::array<double, 3>, 3>;
+constexpr std::array<Matrix, 4> kSimulations = {{
+    {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
+    {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}},
+    {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}},
+    {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
+}};
+
+std::array<double, 3> seenLab(QRgb pixel, Vision vision) {
+  const auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const std::array<double, 3> rgb = {linear(qRed(pixel)), linear(qGreen(pixel)), linear(qBlue(pixel))};
+  const Matrix& m = kSimulations[static_cast<int>(vision)];
+  std::array<double, 3> seen{};
+  for (int row = 0; row < 3; ++row) {
+    seen[row] = std::clamp(m[row][0] * rgb[0] + m[row][1] * rgb[1] + m[row][2] * rgb[2], 0.0, 1.0);
+  }
+  // sRGB to XYZ, relative to the D65 white, and on to L*a*b*.
+  const auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
+  const double x = f((0.4124564 * seen[0] + 0.3575761 * seen[1] + 0.1804375 * seen[2]) / 0.95047);
+  const double y = f(0.2126729 * seen[0] + 0.7151522 * seen[1] + 0.0721750 * seen[2]);
+  const double z = f((0.0193339 * seen[0] + 0.1191920 * seen[1] + 0.9503041 * seen[2]) / 1.08883);
+  if (vision == Vision::Lightness) return {116 * y - 16, 0, 0};
+  return {116 * y - 16, 500 * (x - y), 200 * (y - z)};
+}
+
+// CIE76 colour difference, pixel by pixel, averaged over two same-sized cells.
+double meanDifference(const QImage& one, const QImage& other, Vision vision) {
+  double sum = 0;
+  for (int y = 0; y < one.height(); ++y) {
+    for (int x = 0; x < one.width(); ++x) {
+      const auto a = seenLab(one.pixel(x, y), vision), b = seenLab(other.pixel(x, y), vision);
+      sum += std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+    }
+  }
+  return sum / (one.width() * one.height());
+}
+
+// Far enough apart to tell at a glance.
+constexpr double kApart = 15;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Vision)
 
 class SeaGridTest : public QObject {
   Q_OBJECT
@@ -86,6 +151,63 @@ class SeaGridTest : public QObject {
     QCOMPARE(image.pixelColor(24, 24), grid_->palette().color(QPalette::Window));
   }
 
+  void symbolsTellEveryTwoStatesApart_data() {
+    QTest::addColumn<Vision>("vision");
+    QTest::addColumn<qreal>("scale");
+    const std::array<const char*, 4> visions = {"lightness", "protanopia", "deuteranopia", "tritanopia"};
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+      for (std::size_t v = 0; v < visions.size(); ++v) {
+        QTest::addRow("%s at %g", visions[v], scale) << static_cast<Vision>(v) << scale;
+      }
+    }
+  }
+  void symbolsTellEveryTwoStatesApart() {
+    QFETCH(Vision, vision);
+    QFETCH(qreal, scale);
+    grid_->setSymbolsShown(true);
+    const std::array<QImage, 6> states = cellStates(scale);
+    QCOMPARE(states[0].width(), qRound(17 * scale));
+    QString closest;
+    double least = 1000;
+    for (std::size_t i = 0; i < states.size(); ++i) {
+      for (std::size_t j = i + 1; j < states.size(); ++j) {
+        const double apart = meanDifference(states[i], states[j], vision);
+        const QString pair = QStringLiteral("%1 and %2").arg(kalvenor::colourLetter(kalvenor::kLegendColours[i]))
+                                 .arg(kalvenor::colourLetter(kalvenor::kLegendColours[j]));
+        QVERIFY2(apart >= kApart, qPrintable(QStringLiteral("%1 lie %2 apart").arg(pair).arg(apart)));
+        if (apart < least) std::tie(least, closest) = std::pair(apart, pair);
+      }
+    }
+    qInfo("the closest states, %s, lie %.1f apart", qPrintable(closest), least);
+  }
+
+  // Without symbols a hit looks like a cell not fired, but for its hue.
+  void plainColoursLeaveGreyAndRedAlikeInLightness() {
+    const std::array<QImage, 6> states = cellStates(1);
+    const double apart = meanDifference(states[0], states[2], Vision::Lightness);
+    qInfo("grey and red lie %.1f apart", apart);
+    QVERIFY(apart < kApart);
+  }
+
+  void symbolsOnCellsAreKeptForTheNextRun() {
+    const QTemporaryDir folder;
+    const auto symbolsItem = [](kalvenor::ui::SettingsMenu& menu) { return menu.menu().actions().at(0); };
+    {
+      QMenuBar bar;
+      kalvenor::ui::SettingsMenu first(bar, folder.path());
+      QCOMPARE(bar.actions().at(0)->text(), QStringLiteral("&Settings"));
+      QCOMPARE(symbolsItem(first)->text(), QStringLiteral("Symbols on cells"));
+      QVERIFY(!first.symbolsOnCells());
+      QSignalSpy changes(&first, &kalvenor::ui::SettingsMenu::symbolsOnCellsChanged);
+      symbolsItem(first)->trigger();
+      QCOMPARE(changes, QList<QList<QVariant>>{{true}});
+    }
+    QMenuBar bar;
+    kalvenor::ui::SettingsMenu next(bar, folder.path());
+    QVERIFY(next.symbolsOnCells());
+    QVERIFY(symbolsItem(next)->isChecked());
+  }
+
  private:
   QList<int> clickAt(QPoint pixel) {
     QSignalSpy clicks(grid_.get(), &SeaGrid::cellClicked);
@@ -93,6 +215,19 @@ class SeaGridTest : public QObject {
     QList<int> cells;
     for (const QList<QVariant>& click : clicks) cells << click.at(0).toInt();
     return cells;
+  }
+
+  // Cell 0 in each of its states, in a screen's pixels at `scale`.
+  std::array<QImage, 6> cellStates(qreal scale) {
+    std::array<QImage, 6> states;
+    for (std::size_t i = 0; i < states.size(); ++i) {
+      grid_->setCellColour(0, kalvenor::ui::toQColor(kalvenor::kLegendColours[i]));
+      QImage& image = states[i];
+      image = QImage(SeaGrid::cellRect(0).size() * scale, QImage::Format_RGB32);
+      image.setDevicePixelRatio(scale);
+      grid_->render(&image, {}, QRegion(SeaGrid::cellRect(0)));
+    }
+    return states;
   }
 
   std::unique_ptr<SeaGrid> grid_;

@@ -15,11 +15,16 @@ QKeyCombination menuKey(const QString& title) { return QKeySequence::mnemonic(ti
 
 QString fileMenuTitle() { return QCoreApplication::translate("kalvenor::ui::SeaWindow", "&File"); }
 
+QString settingsMenuTitle() {
+  return QCoreApplication::translate("kalvenor::ui::SettingsMenu", "&Settings");
+}
+
 QString helpMenuTitle() { return QCoreApplication::translate("kalvenor::ui::HelpMenu", "&Help"); }
 
 QList<GameKey> gameKeys() {
   return {
       {{menuKey(fileMenuTitle())}, QT_TRANSLATE_NOOP("GameKeys", "Open the File menu")},
+      {{menuKey(settingsMenuTitle())}, QT_TRANSLATE_NOOP("GameKeys", "Open the Settings menu")},
       {{menuKey(helpMenuTitle())}, QT_TRANSLATE_NOOP("GameKeys", "Open the Help menu")},
       {{keys::kStart}, QT_TRANSLATE_NOOP("GameKeys", "Start a game, when Start is enabled")},
       {{keys::kExit}, QT_TRANSLATE_NOOP("GameKeys", "Exit")},

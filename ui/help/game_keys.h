@@ -20,6 +20,7 @@ inline constexpr QKeyCombination kSayScore(Qt::Key_S);
 // The menus' titles in the player's language. Their underlined letters are
 // the menus' keys with Alt, which each language chooses.
 QString fileMenuTitle();
+QString settingsMenuTitle();
 QString helpMenuTitle();
 
 struct GameKey {

@@ -6,11 +6,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "scores/best_scores.h"
+#include "sea/cell_symbols.h"
 #include "sea/design_layout.h"
 #include "help/game_keys.h"
 #include "language/qt_text.h"
@@ -34,12 +36,33 @@ QString colourName(CellColour colour) {
   return {};
 }
 
-QString legendRows() {
+// A legend swatch as the grid draws a cell of its colour, symbol and all, in
+// the screen's pixels.
+QImage symbolSwatch(CellColour colour, qreal scale) {
+  const int size = pixels(design::kSwatchSize);
+  QImage image(QSize(size, size) * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  QPainter painter(&image);
+  paintCell(painter, QRect(0, 0, size, size), toQColor(colour), true);
+  return image;
+}
+
+// The legend's rows; with symbols, their swatches are pictures kept in the
+// browser's document.
+QString legendRows(QTextBrowser* withSymbols) {
   QString rows;
   for (const design::LegendEntry& entry : design::kLegend) {
-    rows += QStringLiteral("<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td>%2</td><td>%3</td></tr>")
-                .arg(toQColor(entry.colour).name(), colourName(entry.colour).toHtmlEscaped(),
-                     translatedCaption(entry.caption).toHtmlEscaped());
+    QString swatch = QStringLiteral("<td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td>").arg(toQColor(entry.colour).name());
+    if (withSymbols) {
+      const QString name = QStringLiteral("cell-%1").arg(QLatin1Char(colourLetter(entry.colour)));
+      withSymbols->document()->addResource(QTextDocument::ImageResource, QUrl(name),
+                                           symbolSwatch(entry.colour, withSymbols->devicePixelRatioF()));
+      swatch = QStringLiteral("<td><img src=\"%1\" width=\"%2\" height=\"%2\"></td>")
+                   .arg(name)
+                   .arg(pixels(design::kSwatchSize));
+    }
+    rows += QStringLiteral("<tr>%1<td>%2</td><td>%3</td></tr>")
+                .arg(swatch, colourName(entry.colour).toHtmlEscaped(), translatedCaption(entry.caption).toHtmlEscaped());
   }
   return rows;
 }
@@ -55,11 +78,11 @@ QString keyRows() {
 
 }  // namespace
 
-HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : QDialog(parent) {
+HelpDialog::HelpDialog(Kind kind, const BestScores& scores, bool cellSymbols, QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   switch (kind) {
     case Kind::HowToPlay:
-      buildHowToPlay();
+      buildHowToPlay(cellSymbols);
       break;
     case Kind::BestScores:
       buildBestScores(scores);
@@ -73,8 +96,9 @@ HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : Q
   layout->addWidget(buttons);
 }
 
-void HelpDialog::buildHowToPlay() {
+void HelpDialog::buildHowToPlay(bool cellSymbols) {
   setWindowTitle(tr("How to play"));
+  auto* text = new QTextBrowser(this);
   const QString html =
       QStringLiteral(
           "<p>%1</p><p>%2</p><p>%3</p><p>%4</p><p>%5</p><h3>%6</h3><table cellpadding=\"3\">%7</table>"
@@ -92,8 +116,7 @@ void HelpDialog::buildHowToPlay() {
                tr("Listening buoys: the buttons \"-10\" to \"-50\" each sell one buoy for that many points. Drop "
                   "it on a cell: it counts the cells of ships still afloat within three cells of it and flashes "
                   "that number in yellow, three times over."),
-               tr("The colours of the grid"), legendRows(), tr("Keys"), keyRows());
-  auto* text = new QTextBrowser(this);
+               tr("The colours of the grid"), legendRows(cellSymbols ? text : nullptr), tr("Keys"), keyRows());
   text->setHtml(html);
   // A caret lets the keys, and a screen reader with them, go through the text
   // line by line; the page keys scroll it.

@@ -14,10 +14,11 @@ class HelpDialog final : public QDialog {
 
  public:
   enum class Kind { HowToPlay, BestScores, About };
-  HelpDialog(Kind kind, const BestScores& scores, QWidget* parent);
+  // `cellSymbols`: How to play's legend shows each cell's symbol too.
+  HelpDialog(Kind kind, const BestScores& scores, bool cellSymbols, QWidget* parent);
 
  private:
-  void buildHowToPlay();
+  void buildHowToPlay(bool cellSymbols);
   void buildBestScores(const BestScores& scores);
   void buildAbout();
 };

@@ -22,7 +22,7 @@ HelpMenu::HelpMenu(QMenuBar& menuBar, QWidget& window, BestScores& scores)
 
 void HelpMenu::open(HelpDialog::Kind kind) {
   if (kind == HelpDialog::Kind::BestScores) scores_.reload();
-  HelpDialog dialog(kind, scores_, &window_);
+  HelpDialog dialog(kind, scores_, cellSymbols_, &window_);
   dialog.exec();
 }
 

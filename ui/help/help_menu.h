@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The "Help" menu to the right of "File": How to play (F1), Best scores
+// The "Help" menu, the menu bar's last: How to play (F1), Best scores
 // (Ctrl+H) and About Kalvenor. The scores are read again each time their
 // dialog opens, for another window may have added to them.
 
@@ -23,6 +23,8 @@ class HelpMenu final : public QObject {
   HelpMenu(QMenuBar& menuBar, QWidget& window, BestScores& scores);
 
   QMenu& menu() { return *menu_; }
+  // How to play's legend shows the cells' symbols while the grid does.
+  void setCellSymbolsShown(bool shown) { cellSymbols_ = shown; }
 
  private:
   void open(HelpDialog::Kind kind);
@@ -30,6 +32,7 @@ class HelpMenu final : public QObject {
   QWidget& window_;
   QMenu* menu_;  // owned by the menu bar
   BestScores& scores_;
+  bool cellSymbols_ = false;
 };
 
 }  // namespace kalvenor::ui

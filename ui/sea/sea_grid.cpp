@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "sea/cell_symbols.h"
 #include "sea/design_layout.h"
 #include "sea/screen_units.h"
 
@@ -73,6 +74,12 @@ void SeaGrid::setCellNote(int cell, const QString& note) {
   if (!isCell(cell) || cells_[cell].note == note) return;
   cells_[cell].note = note;
   notifyCell(cell, QAccessible::DescriptionChanged);
+}
+
+void SeaGrid::setSymbolsShown(bool shown) {
+  if (symbolsShown_ == shown) return;
+  symbolsShown_ = shown;
+  update();
 }
 
 void SeaGrid::notifyCell(int cell, QAccessible::Event change) {
@@ -143,8 +150,7 @@ void SeaGrid::paintEvent(QPaintEvent* event) {
   for (int cell = 0; cell < kCells; ++cell) {
     const QRect square = cellRect(cell);
     if (!cells_[cell].shown || !event->rect().intersects(square)) continue;
-    painter.fillRect(square, toQColor(design::kCellBorder));
-    painter.fillRect(square.adjusted(1, 1, -1, -1), cells_[cell].colour);
+    paintCell(painter, square, cells_[cell].colour, symbolsShown_);
   }
   if (cursorFrameShown() && cells_[cursor_].shown) {
     painter.setPen(QPen(cursorColour(), 2));

@@ -37,6 +37,10 @@ class SeaGrid final : public QWidget {
   QColor cellColour(int cell) const { return cells_[cell].colour; }
   const QString& cellNote(int cell) const { return cells_[cell].note; }
 
+  // Each cell's symbol over its colour (cell_symbols.h), or the colours alone.
+  void setSymbolsShown(bool shown);
+  bool symbolsShown() const { return symbolsShown_; }
+
   int cursorCell() const { return cursor_; }
   // The cursor cell has the focus while it shows and the grid has the focus;
   // a hidden cursor cell leaves the focus on the grid.
@@ -88,6 +92,7 @@ class SeaGrid final : public QWidget {
   int pressedCell_ = -1;
   int cursor_ = 0;
   bool keyboardInUse_ = false;
+  bool symbolsShown_ = false;
 };
 
 }  // namespace kalvenor::ui
