@@ -163,6 +163,10 @@
         <source>Close a dialog or a menu</source>
         <translation>Sulje valintaikkuna tai valikko</translation>
     </message>
+    <message>
+        <source>Open the Settings menu</source>
+        <translation>Avaa Asetukset-valikko</translation>
+    </message>
 </context>
 <context>
     <name>ScreenReader</name>
@@ -408,6 +412,17 @@
         <source>%1</source>
         <extracomment>The score as the game writes it: &quot; 1000&quot;, &quot;-20&quot;.</extracomment>
         <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>kalvenor::ui::SettingsMenu</name>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Asetukset</translation>
+    </message>
+    <message>
+        <source>Symbols on cells</source>
+        <translation>Symbolit ruuduissa</translation>
     </message>
 </context>
 </TS>

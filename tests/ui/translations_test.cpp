@@ -15,12 +15,14 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
+#include "help/game_keys.h"
 #include "reader/accessible_names.h"
 #include "kalvenor/controls.h"
 #include "kalvenor/fleet.h"
@@ -31,6 +33,7 @@
 #include "sea/sea_form.h"
 #include "sea/sea_grid.h"
 #include "sea_window.h"
+#include "settings_menu.h"
 #include "language/translations.h"
 
 using kalvenor::CellColour;
@@ -78,6 +81,8 @@ std::vector<Text> windowTexts(SeaWindow& window) {
   labelsNow();
   window.setCaption(Control::Lbllbuoy, kalvenor::kBuoyIdleCaption);
 
+  const QTemporaryDir settingsFolder;
+  const kalvenor::ui::SettingsMenu settings(*window.menuBar(), settingsFolder.path());
   for (QAction* title : window.menuBar()->actions()) {
     texts.push_back({title->text(), nullptr});
     for (QAction* item : title->menu()->actions()) texts.push_back({item->text(), nullptr});
@@ -192,6 +197,12 @@ class TranslationsTest : public QObject {
         narrowest = std::min(narrowest, room.width() - width);
       }
       qInfo("%s: the tightest caption leaves %d pixels", qPrintable(language), narrowest);
+      // Alt and a menu title's underlined letter open that menu and no other.
+      const QList<QString> titles = {kalvenor::ui::fileMenuTitle(), kalvenor::ui::settingsMenuTitle(),
+                                     kalvenor::ui::helpMenuTitle()};
+      QSet<QString> menuKeys;
+      for (const QString& title : titles) menuKeys.insert(QKeySequence::mnemonic(title).toString());
+      QVERIFY2(menuKeys.size() == titles.size() && !menuKeys.contains(QString()), qPrintable(titles.join(" | ")));
       const kalvenor::ui::Pictures pictures;
       using namespace kalvenor::lettering;
       const Lettering bannerLetters(10, 1.8), subtitleLetters(13, 2.2);
