@@ -19,7 +19,6 @@
 #include "help/help_menu.h"
 #include "scale_factor.h"
 #include "sea/sea_form.h"
-#include "sea/sea_grid.h"
 #include "settings_menu.h"
 #include "sound/sound_library.h"
 #include "language/translations.h"
@@ -60,7 +59,7 @@ int main(int argc, char* argv[]) {
   session.window().nameForScreenReader(settings.menu());
   session.window().nameForScreenReader(help.menu());
   const auto showSymbols = [&session, &help](bool shown) {
-    session.window().form().grid().setSymbolsShown(shown);
+    session.window().form().setCellSymbolsShown(shown);
     help.setCellSymbolsShown(shown);
   };
   showSymbols(settings.symbolsOnCells());

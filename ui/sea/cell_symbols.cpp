@@ -77,7 +77,10 @@ void paintCell(QPainter& painter, QRect square, QColor colour, bool withSymbol) 
   painter.fillRect(square, toQColor(design::kCellBorder));
   const QRect inside = square.adjusted(1, 1, -1, -1);
   painter.fillRect(inside, colour);
-  if (!withSymbol) return;
+  if (withSymbol) paintCellSymbol(painter, inside, colour);
+}
+
+void paintCellSymbol(QPainter& painter, QRect inside, QColor colour) {
   painter.save();
   painter.translate(inside.topLeft());
   paintSymbol(painter, symbolOf(colour));

@@ -17,5 +17,7 @@ namespace kalvenor::ui {
 // symbol. Drawn in the painter's logical pixels, so that it is as sharp at
 // every scale as the screen's pixels allow.
 void paintCell(QPainter& painter, QRect square, QColor colour, bool withSymbol);
+// The symbol alone, over a cell's inside already filled with its colour.
+void paintCellSymbol(QPainter& painter, QRect inside, QColor colour);
 
 }  // namespace kalvenor::ui

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "sea/cell_symbols.h"
+
 namespace kalvenor::ui {
 
 PictureBox::PictureBox(QColor background, QWidget* parent) : QWidget(parent), background_(background) {
@@ -20,11 +22,17 @@ void PictureBox::setFrame(QColor colour) {
   update();
 }
 
+void PictureBox::setCellSymbolShown(bool shown) {
+  cellSymbol_ = shown;
+  update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect inside = frame_ ? rect().adjusted(1, 1, -1, -1) : rect();
   if (frame_) painter.fillRect(rect(), *frame_);
   painter.fillRect(inside, background_);
+  if (cellSymbol_) paintCellSymbol(painter, inside, background_);
   // A picture larger than the box is cut off at the right and bottom, as the
   // box clips its contents.
   if (!picture_.isNull()) painter.drawPixmap(inside.topLeft(), pictureForScreen());

@@ -2,7 +2,7 @@
 #pragma once
 // A rectangle of one colour with an optional picture at its top-left corner
 // and an optional one-pixel frame: the window's picture boxes, the legend
-// swatches, the legend frame's lines and the hit-marker bars.
+// swatches (with the cells' symbols while the grid shows them), the legend frame's lines and the hit-marker bars.
 //
 // On a screen scaled by a factor other than the picture's own, the picture is
 // drawn from a copy resampled smoothly to the screen's pixels, once per
@@ -23,6 +23,8 @@ class PictureBox final : public QWidget {
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
   void setFrame(QColor colour);
+  // A legend swatch: its colour's cell symbol over it (cell_symbols.h).
+  void setCellSymbolShown(bool shown);
   QColor background() const { return background_; }
 
  protected:
@@ -35,6 +37,7 @@ class PictureBox final : public QWidget {
   QPixmap picture_;
   QPixmap resampled_;  // picture_ at the screen's factor, when that differs
   std::optional<QColor> frame_;
+  bool cellSymbol_ = false;
 };
 
 }  // namespace kalvenor::ui

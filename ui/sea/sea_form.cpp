@@ -60,6 +60,14 @@ SeaForm::SeaForm(QWidget* parent) : QWidget(parent), grid_(new SeaGrid(this)) {
   buildTitle();
 }
 
+void SeaForm::setCellSymbolsShown(bool shown) {
+  grid_->setSymbolsShown(shown);
+  // The legend's swatches are the form's own picture boxes.
+  for (QWidget* swatch : elements_[static_cast<int>(Control::Picamod)]) {
+    static_cast<PictureBox*>(swatch)->setCellSymbolShown(shown);
+  }
+}
+
 void SeaForm::addElement(Control control, QWidget* widget, QRect geometry) {
   widget->setGeometry(geometry);
   widget->hide();

@@ -28,6 +28,8 @@ class SeaForm final : public QWidget {
   void setPictures(const Pictures& pictures);
 
   SeaGrid& grid() { return *grid_; }
+  // The cells' symbols on the grid and on the legend's swatches, or neither.
+  void setCellSymbolsShown(bool shown);
   // Element `index` of a control, or nullptr for a grid cell (the grid draws
   // those) and for an index the control does not have.
   QWidget* element(Control control, int index) const;
