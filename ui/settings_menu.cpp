@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "help/game_keys.h"
-
 namespace kalvenor::ui {
 
 namespace {
@@ -16,7 +14,7 @@ constexpr auto kSymbolsKey = "symbols-on-cells";
 
 SettingsMenu::SettingsMenu(QMenuBar& menuBar, const QString& folder)
     : kept_(folder + QStringLiteral("/kalvenor.conf"), QSettings::IniFormat),
-      menu_(menuBar.addMenu(settingsMenuTitle())),
+      menu_(menuBar.addMenu(tr("&Settings"))),
       symbols_(menu_->addAction(tr("Symbols on cells"))) {
   symbols_->setCheckable(true);
   // Anything but a kept "true" is the first start's choice: off.

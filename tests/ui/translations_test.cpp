@@ -22,8 +22,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "help/game_keys.h"
+#include "help/help_menu.h"
 #include "reader/accessible_names.h"
+#include "scores/best_scores.h"
 #include "kalvenor/controls.h"
 #include "kalvenor/fleet.h"
 #include "sea/pictures.h"
@@ -81,8 +82,11 @@ std::vector<Text> windowTexts(SeaWindow& window) {
   labelsNow();
   window.setCaption(Control::Lbllbuoy, kalvenor::kBuoyIdleCaption);
 
-  const QTemporaryDir settingsFolder;
-  const kalvenor::ui::SettingsMenu settings(*window.menuBar(), settingsFolder.path());
+  // The menus main() adds beside File.
+  const QTemporaryDir folder;
+  const kalvenor::ui::SettingsMenu settings(*window.menuBar(), folder.path());
+  kalvenor::ui::BestScores scores(folder.path());
+  const kalvenor::ui::HelpMenu help(*window.menuBar(), window, scores);
   for (QAction* title : window.menuBar()->actions()) {
     texts.push_back({title->text(), nullptr});
     for (QAction* item : title->menu()->actions()) texts.push_back({item->text(), nullptr});
@@ -198,10 +202,12 @@ class TranslationsTest : public QObject {
       }
       qInfo("%s: the tightest caption leaves %d pixels", qPrintable(language), narrowest);
       // Alt and a menu title's underlined letter open that menu and no other.
-      const QList<QString> titles = {kalvenor::ui::fileMenuTitle(), kalvenor::ui::settingsMenuTitle(),
-                                     kalvenor::ui::helpMenuTitle()};
+      QStringList titles;
       QSet<QString> menuKeys;
-      for (const QString& title : titles) menuKeys.insert(QKeySequence::mnemonic(title).toString());
+      for (const QAction* title : window.menuBar()->actions()) {
+        titles << title->text();
+        menuKeys.insert(QKeySequence::mnemonic(title->text()).toString());
+      }
       QVERIFY2(menuKeys.size() == titles.size() && !menuKeys.contains(QString()), qPrintable(titles.join(" | ")));
       const kalvenor::ui::Pictures pictures;
       using namespace kalvenor::lettering;

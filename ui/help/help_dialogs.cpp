@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -67,27 +69,52 @@ QString legendRows(QTextBrowser* withSymbols) {
   return rows;
 }
 
-QString keyRows() {
+QString keyRow(const QString& names, const QString& does) {
+  return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(names.toHtmlEscaped(), does.toHtmlEscaped());
+}
+
+// Each menu's key is the letter its title underlines, which each language
+// chooses; so the rows come from the titles the menu bar shows.
+QString keyRows(const QMenuBar& menus) {
   QString rows;
-  for (const GameKey& key : gameKeys()) {
-    rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                .arg(keyNames(key).toHtmlEscaped(), keyDoes(key).toHtmlEscaped());
+  for (const QAction* action : menus.actions()) {
+    const QMenu* menu = action->menu();
+    if (!menu || !action->isVisible()) continue;
+    const QKeySequence key = QKeySequence::mnemonic(menu->title());
+    //: A row of the keys table: "Open the File menu".
+    rows += keyRow(key.toString(QKeySequence::NativeText),
+                   HelpDialog::tr("Open the %1 menu").arg(QString(menu->title()).remove(QLatin1Char('&'))));
   }
+  for (const GameKey& key : gameKeys()) rows += keyRow(keyNames(key), keyDoes(key));
   return rows;
 }
 
 }  // namespace
 
-HelpDialog::HelpDialog(Kind kind, const BestScores& scores, bool cellSymbols, QWidget* parent) : QDialog(parent) {
+QString helpItemTitle(HelpItem item) {
+  switch (item) {
+    case HelpItem::HowToPlay: return HelpDialog::tr("How to play");
+    case HelpItem::BestScores: return HelpDialog::tr("Best scores");
+    case HelpItem::About: return HelpDialog::tr("About Kalvenor");
+  }
+  return {};
+}
+
+QString tagline() { return HelpDialog::tr("A naval search game: find and sink a hidden fleet of ten ships."); }
+
+HelpDialog::HelpDialog(HelpItem item, const BestScores& scores, const QMenuBar& menus, bool cellSymbols,
+                       QWidget* parent)
+    : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
-  switch (kind) {
-    case Kind::HowToPlay:
-      buildHowToPlay(cellSymbols);
+  setWindowTitle(helpItemTitle(item));
+  switch (item) {
+    case HelpItem::HowToPlay:
+      buildHowToPlay(menus, cellSymbols);
       break;
-    case Kind::BestScores:
+    case HelpItem::BestScores:
       buildBestScores(scores);
       break;
-    case Kind::About:
+    case HelpItem::About:
       buildAbout();
       break;
   }
@@ -96,8 +123,7 @@ HelpDialog::HelpDialog(Kind kind, const BestScores& scores, bool cellSymbols, QW
   layout->addWidget(buttons);
 }
 
-void HelpDialog::buildHowToPlay(bool cellSymbols) {
-  setWindowTitle(tr("How to play"));
+void HelpDialog::buildHowToPlay(const QMenuBar& menus, bool cellSymbols) {
   auto* text = new QTextBrowser(this);
   const QString html =
       QStringLiteral(
@@ -116,7 +142,8 @@ void HelpDialog::buildHowToPlay(bool cellSymbols) {
                tr("Listening buoys: the buttons \"-10\" to \"-50\" each sell one buoy for that many points. Drop "
                   "it on a cell: it counts the cells of ships still afloat within three cells of it and flashes "
                   "that number in yellow, three times over."),
-               tr("The colours of the grid"), legendRows(cellSymbols ? text : nullptr), tr("Keys"), keyRows());
+               tr("The colours of the grid"), legendRows(cellSymbols ? text : nullptr), tr("Keys"),
+               keyRows(menus));
   text->setHtml(html);
   // A caret lets the keys, and a screen reader with them, go through the text
   // line by line; the page keys scroll it.
@@ -127,7 +154,6 @@ void HelpDialog::buildHowToPlay(bool cellSymbols) {
 }
 
 void HelpDialog::buildBestScores(const BestScores& scores) {
-  setWindowTitle(tr("Best scores"));
   const QList<BestScore>& rows = scores.table().rows();
   if (!scores.notice().isEmpty()) {
     auto* notice = new QLabel(scores.notice(), this);
@@ -177,9 +203,8 @@ void HelpDialog::buildBestScores(const BestScores& scores) {
 }
 
 void HelpDialog::buildAbout() {
-  setWindowTitle(tr("About Kalvenor"));
   const QString name = tr("Kalvenor %1").arg(QCoreApplication::applicationVersion());
-  const QString line = tr("A naval search game: find and sink a hidden fleet of ten ships.");
+  const QString line = tagline();
   const QString licence = tr("Licence: GPL-3.0-or-later");
   auto* text = new QLabel(QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
                               .arg(name.toHtmlEscaped(), line.toHtmlEscaped(), licence.toHtmlEscaped()),

@@ -5,6 +5,10 @@
 
 #include <QDialog>
 
+#include "help/help_items.h"
+
+class QMenuBar;
+
 namespace kalvenor::ui {
 
 class BestScores;
@@ -13,12 +17,12 @@ class HelpDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  enum class Kind { HowToPlay, BestScores, About };
-  // `cellSymbols`: How to play's legend shows each cell's symbol too.
-  HelpDialog(Kind kind, const BestScores& scores, bool cellSymbols, QWidget* parent);
+  // How to play lists the keys of the menus on `menus` beside the game's own;
+  // with `cellSymbols` its legend shows each cell's symbol too.
+  HelpDialog(HelpItem item, const BestScores& scores, const QMenuBar& menus, bool cellSymbols, QWidget* parent);
 
  private:
-  void buildHowToPlay(bool cellSymbols);
+  void buildHowToPlay(const QMenuBar& menus, bool cellSymbols);
   void buildBestScores(const BestScores& scores);
   void buildAbout();
 };

@@ -27,8 +27,9 @@ class HelpMenu final : public QObject {
   void setCellSymbolsShown(bool shown) { cellSymbols_ = shown; }
 
  private:
-  void open(HelpDialog::Kind kind);
+  void open(HelpItem item);
 
+  QMenuBar& menuBar_;
   QWidget& window_;
   QMenu* menu_;  // owned by the menu bar
   BestScores& scores_;
