@@ -171,7 +171,8 @@ void BestScores::tell(Trouble trouble, const QString& line) {
   notice_ = line;
   noticeOf_ = trouble;
   bool& told = told_[static_cast<std::size_t>(trouble)];
-  if (!told) qWarning("%s", qUtf8Printable(line));
+  // The window shows the sentence; the terminal's line names the program.
+  if (!told) qWarning("%s", qUtf8Printable(tr("kalvenor: %1", "a line written to the terminal").arg(line)));
   told = true;
 }
 
