@@ -34,6 +34,11 @@
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
         <translation>Die Bestenlistendatei %1 konnte nicht gelesen werden; sie wird als %2 aufbewahrt und eine neue Liste wird begonnen.</translation>
     </message>
+    <message>
+        <source>kalvenor: %1</source>
+        <comment>a line written to the terminal</comment>
+        <translation>kalvenor: %1</translation>
+    </message>
 </context>
 <context>
     <name>Caption</name>
@@ -87,6 +92,8 @@
 </source>
         <translation>kalvenor: Das Fenster kann auf der Anzeige „%1“ nicht geöffnet werden; setzen Sie DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland) auf eine laufende Anzeige
 </translation>
+        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
+        <translation>Ein Suchspiel auf See: Finden und versenken Sie eine versteckte Flotte aus zehn Schiffen.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
@@ -98,6 +105,24 @@
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
         <translation>kalvenor: Unerwartetes Argument „%1“. „kalvenor --help“ liefert weitere Informationen.
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
+</source>
+        <translation>kalvenor: Das Fenster kann auf der X11-Anzeige „%1“ nicht geöffnet werden; setzen Sie DISPLAY oder -display auf eine laufende Anzeige
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
+</source>
+        <translation>kalvenor: Das Fenster kann auf der Wayland-Anzeige „%1“ nicht geöffnet werden; setzen Sie WAYLAND_DISPLAY auf eine laufende Anzeige
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
+</source>
+        <translation>kalvenor: Das Fenstersystem „%1“ (-platform oder QT_QPA_PLATFORM) kann nicht gestartet werden; lassen Sie beide ungesetzt oder geben Sie xcb oder wayland an
 </translation>
     </message>
 </context>
@@ -142,6 +167,13 @@
     <message>
         <source>Close a dialog or a menu</source>
         <translation>Dialog oder Menü schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleFactor</name>
+    <message>
+        <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
+        <translation>kalvenor: %1=%2 liegt außerhalb der Skalierungen %3 bis %4, die das Fenster unterstützt; es verwendet %5.</translation>
     </message>
 </context>
 <context>
@@ -202,10 +234,25 @@
     </message>
 </context>
 <context>
+    <name>SoundLibrary</name>
+    <message>
+        <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
+        <translation>kalvenor: Das Soundmodul kann nicht geladen werden (%1); das Spiel läuft ohne Ton.</translation>
+    </message>
+    <message>
+        <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
+        <translation>kalvenor: %1 ist kein Soundmodul von Kalvenor (ihm fehlt %2); das Spiel läuft ohne Ton.</translation>
+    </message>
+</context>
+<context>
     <name>SoundPlayer</name>
     <message>
-        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation>Kalvenor: Kein Soundserver antwortet (%1); das Spiel bleibt stumm, bis einer antwortet.</translation>
+        <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
+        <translation>kalvenor: Die Client-Bibliothek des Soundservers kann ihren Thread nicht starten; das Spiel läuft ohne Ton.</translation>
+    </message>
+    <message>
+        <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation>kalvenor: Kein Soundserver antwortet (%1); das Spiel bleibt stumm, bis einer antwortet.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +272,23 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Alle Schiffe sind versenkt. Endstand %1</translation>
+    </message>
+</context>
+<context>
+    <name>WaveChannels</name>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor: %n Wave-Datei nicht gefunden; das Spiel läuft ohne die Klänge von %1.</numerusform>
+            <numerusform>kalvenor: %n Wave-Dateien nicht gefunden; das Spiel läuft ohne die Klänge von %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor: %n Wave-Datei kann nicht abgespielt werden; das Spiel läuft ohne die Klänge von %1.</numerusform>
+            <numerusform>kalvenor: %n Wave-Dateien können nicht abgespielt werden; das Spiel läuft ohne die Klänge von %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

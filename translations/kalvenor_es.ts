@@ -34,6 +34,11 @@
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
         <translation>No se pudo leer el archivo de mejores puntuaciones %1; se conserva como %2 y se empieza una tabla nueva.</translation>
     </message>
+    <message>
+        <source>kalvenor: %1</source>
+        <comment>a line written to the terminal</comment>
+        <translation>kalvenor: %1</translation>
+    </message>
 </context>
 <context>
     <name>Caption</name>
@@ -87,6 +92,8 @@
 </source>
         <translation>kalvenor: no se puede abrir la ventana en la pantalla «%1»; haz que DISPLAY (X11) o WAYLAND_DISPLAY (Wayland) apunte a una pantalla en funcionamiento
 </translation>
+        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
+        <translation>Un juego de búsqueda naval: encuentra y hunde una flota oculta de diez barcos.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
@@ -98,6 +105,24 @@
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
         <translation>kalvenor: Argumento inesperado «%1». Prueba «kalvenor --help» para más información.
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
+</source>
+        <translation>kalvenor: no se puede abrir la ventana en la pantalla X11 «%1»; haz que DISPLAY o -display apunte a una pantalla en funcionamiento
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
+</source>
+        <translation>kalvenor: no se puede abrir la ventana en la pantalla Wayland «%1»; haz que WAYLAND_DISPLAY apunte a una pantalla en funcionamiento
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
+</source>
+        <translation>kalvenor: no se puede iniciar el sistema de ventanas «%1» (-platform o QT_QPA_PLATFORM); deja ambos sin definir o indica xcb o wayland
 </translation>
     </message>
 </context>
@@ -142,6 +167,13 @@
     <message>
         <source>Close a dialog or a menu</source>
         <translation>Cerrar un diálogo o un menú</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleFactor</name>
+    <message>
+        <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
+        <translation>kalvenor: %1=%2 está fuera de las escalas de %3 a %4 que admite la ventana; se usa %5.</translation>
     </message>
 </context>
 <context>
@@ -202,10 +234,25 @@
     </message>
 </context>
 <context>
+    <name>SoundLibrary</name>
+    <message>
+        <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
+        <translation>kalvenor: no se puede cargar el módulo de sonido (%1); el juego se jugará sin sonido.</translation>
+    </message>
+    <message>
+        <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
+        <translation>kalvenor: %1 no es un módulo de sonido de Kalvenor (le falta %2); el juego se jugará sin sonido.</translation>
+    </message>
+</context>
+<context>
     <name>SoundPlayer</name>
     <message>
-        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation>Kalvenor: ningún servidor de sonido responde (%1); el juego seguirá en silencio hasta que alguno responda.</translation>
+        <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
+        <translation>kalvenor: la biblioteca cliente del servidor de sonido no puede iniciar su hilo; el juego se jugará sin sonido.</translation>
+    </message>
+    <message>
+        <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation>kalvenor: ningún servidor de sonido responde (%1); el juego seguirá en silencio hasta que alguno responda.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +272,23 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Todos los barcos están hundidos. Puntuación final %1</translation>
+    </message>
+</context>
+<context>
+    <name>WaveChannels</name>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor: no se encuentra %n archivo de onda; el juego se jugará sin los sonidos de %1.</numerusform>
+            <numerusform>kalvenor: no se encuentran %n archivos de onda; el juego se jugará sin los sonidos de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor: no se puede reproducir %n archivo de onda; el juego se jugará sin los sonidos de %1.</numerusform>
+            <numerusform>kalvenor: no se pueden reproducir %n archivos de onda; el juego se jugará sin los sonidos de %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

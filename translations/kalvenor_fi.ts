@@ -34,6 +34,11 @@
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
         <translation>Parhaiden tulosten tiedostoa %1 ei voitu lukea; se säilytetään nimellä %2 ja uusi taulukko aloitetaan.</translation>
     </message>
+    <message>
+        <source>kalvenor: %1</source>
+        <comment>a line written to the terminal</comment>
+        <translation>kalvenor: %1</translation>
+    </message>
 </context>
 <context>
     <name>Caption</name>
@@ -87,6 +92,8 @@
 </source>
         <translation>kalvenor: ikkunaa ei voi avata näytölle ”%1”; aseta DISPLAY (X11) tai WAYLAND_DISPLAY (Wayland) osoittamaan käynnissä olevaan näyttöön
 </translation>
+        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
+        <translation>Laivojen etsintäpeli: etsi ja upota kymmenen laivan piilotettu laivasto.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
@@ -98,6 +105,24 @@
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
         <translation>kalvenor: Odottamaton argumentti ”%1”. Lisätietoja komennolla ”kalvenor --help”.
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
+</source>
+        <translation>kalvenor: ikkunaa ei voi avata X11-näytölle ”%1”; aseta DISPLAY tai -display osoittamaan käynnissä olevaan näyttöön
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
+</source>
+        <translation>kalvenor: ikkunaa ei voi avata Wayland-näytölle ”%1”; aseta WAYLAND_DISPLAY osoittamaan käynnissä olevaan näyttöön
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
+</source>
+        <translation>kalvenor: ikkunajärjestelmää ”%1” (-platform tai QT_QPA_PLATFORM) ei voi käynnistää; jätä molemmat asettamatta tai anna xcb tai wayland
 </translation>
     </message>
 </context>
@@ -142,6 +167,13 @@
     <message>
         <source>Close a dialog or a menu</source>
         <translation>Sulje valintaikkuna tai valikko</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleFactor</name>
+    <message>
+        <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
+        <translation>kalvenor: %1=%2 ei ole ikkunan tukemien skaalausten %3–%4 sisällä; käytetään arvoa %5.</translation>
     </message>
 </context>
 <context>
@@ -202,10 +234,25 @@
     </message>
 </context>
 <context>
+    <name>SoundLibrary</name>
+    <message>
+        <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
+        <translation>kalvenor: äänimoduulia ei voi ladata (%1); peli on äänetön.</translation>
+    </message>
+    <message>
+        <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
+        <translation>kalvenor: %1 ei ole Kalvenorin äänimoduuli (siitä puuttuu %2); peli on äänetön.</translation>
+    </message>
+</context>
+<context>
     <name>SoundPlayer</name>
     <message>
-        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation>Kalvenor: mikään äänipalvelin ei vastaa (%1); peli on äänetön, kunnes jokin vastaa.</translation>
+        <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
+        <translation>kalvenor: äänipalvelimen asiakaskirjasto ei voi käynnistää säiettään; peli on äänetön.</translation>
+    </message>
+    <message>
+        <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation>kalvenor: mikään äänipalvelin ei vastaa (%1); peli on äänetön, kunnes jokin vastaa.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +272,23 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Kaikki laivat on upotettu. Loppupisteet %1</translation>
+    </message>
+</context>
+<context>
+    <name>WaveChannels</name>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor: %n äänitiedosto puuttuu; peli on ilman tiedoston %1 ääniä.</numerusform>
+            <numerusform>kalvenor: %n äänitiedostoa puuttuu; peli on ilman tiedostojen %1 ääniä.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor: %n äänitiedostoa ei voi toistaa; peli on ilman tiedoston %1 ääniä.</numerusform>
+            <numerusform>kalvenor: %n äänitiedostoa ei voi toistaa; peli on ilman tiedostojen %1 ääniä.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,11 @@
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
         <translation>Le fichier des meilleurs scores %1 n’a pas pu être lu&#xa0;; il est conservé sous le nom %2 et un nouveau tableau commence.</translation>
     </message>
+    <message>
+        <source>kalvenor: %1</source>
+        <comment>a line written to the terminal</comment>
+        <translation>kalvenor&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Caption</name>
@@ -87,6 +92,8 @@
 </source>
         <translation>kalvenor: impossible d’ouvrir la fenêtre sur l’affichage «&#xa0;%1&#xa0;»&#xa0;; faites pointer DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) vers un affichage actif
 </translation>
+        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
+        <translation>Un jeu de recherche navale&#xa0;: trouvez et coulez une flotte cachée de dix navires.</translation>
     </message>
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
@@ -98,6 +105,24 @@
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
         <translation>kalvenor: Argument inattendu «&#xa0;%1&#xa0;». Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
+</source>
+        <translation>kalvenor&#xa0;: impossible d’ouvrir la fenêtre sur l’affichage X11 «&#xa0;%1&#xa0;»&#xa0;; faites pointer DISPLAY ou -display vers un affichage actif
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
+</source>
+        <translation>kalvenor&#xa0;: impossible d’ouvrir la fenêtre sur l’affichage Wayland «&#xa0;%1&#xa0;»&#xa0;; faites pointer WAYLAND_DISPLAY vers un affichage actif
+</translation>
+    </message>
+    <message>
+        <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
+</source>
+        <translation>kalvenor&#xa0;: impossible de démarrer le système de fenêtres «&#xa0;%1&#xa0;» (-platform ou QT_QPA_PLATFORM)&#xa0;; laissez les deux non définis, ou indiquez xcb ou wayland
 </translation>
     </message>
 </context>
@@ -142,6 +167,13 @@
     <message>
         <source>Close a dialog or a menu</source>
         <translation>Fermer une boîte de dialogue ou un menu</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleFactor</name>
+    <message>
+        <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
+        <translation>kalvenor&#xa0;: %1=%2 sort des échelles de %3 à %4 que la fenêtre prend en charge&#xa0;; elle utilise %5.</translation>
     </message>
 </context>
 <context>
@@ -202,10 +234,25 @@
     </message>
 </context>
 <context>
+    <name>SoundLibrary</name>
+    <message>
+        <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
+        <translation>kalvenor&#xa0;: impossible de charger le module de son (%1)&#xa0;; le jeu se joue sans son.</translation>
+    </message>
+    <message>
+        <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
+        <translation>kalvenor&#xa0;: %1 n’est pas un module de son de Kalvenor (il lui manque %2)&#xa0;; le jeu se joue sans son.</translation>
+    </message>
+</context>
+<context>
     <name>SoundPlayer</name>
     <message>
-        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation>Kalvenor: aucun serveur de son ne répond (%1)&#xa0;; le jeu reste muet jusqu’à ce qu’un serveur réponde.</translation>
+        <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
+        <translation>kalvenor&#xa0;: la bibliothèque cliente du serveur de son ne peut pas démarrer son fil d’exécution&#xa0;; le jeu se joue sans son.</translation>
+    </message>
+    <message>
+        <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation>kalvenor&#xa0;: aucun serveur de son ne répond (%1)&#xa0;; le jeu reste muet jusqu’à ce qu’un serveur réponde.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +272,23 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Tous les navires sont coulés. Score final %1</translation>
+    </message>
+</context>
+<context>
+    <name>WaveChannels</name>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor&#xa0;: %n fichier son introuvable&#xa0;; le jeu se joue sans les sons de %1.</numerusform>
+            <numerusform>kalvenor&#xa0;: %n fichiers son introuvables&#xa0;; le jeu se joue sans les sons de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
+        <translation>
+            <numerusform>kalvenor&#xa0;: %n fichier son illisible&#xa0;; le jeu se joue sans les sons de %1.</numerusform>
+            <numerusform>kalvenor&#xa0;: %n fichiers son illisibles&#xa0;; le jeu se joue sans les sons de %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

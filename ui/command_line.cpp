@@ -9,6 +9,7 @@
 
 #include "help/help_items.h"
 #include "language/translations.h"
+#include "scale_factor.h"
 
 namespace kalvenor::ui {
 
@@ -42,22 +43,40 @@ QString noDisplayLine() {
       "CommandLine", "kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)\n");
 }
 
-void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type != QtFatalMsg) {
-    say(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
-    return;
+// What a fatal error of Qt's while the window system starts means: the
+// platform named, or the display of X11 or Wayland, cannot be reached.
+QString windowSystemFailureLine(const QCommandLineParser& parser) {
+  const QString platforms =
+      parser.isSet(QStringLiteral("platform")) ? parser.value(QStringLiteral("platform")) : variable("QT_QPA_PLATFORM");
+  const QString first = platforms.section(QLatin1Char(';'), 0, 0).section(QLatin1Char(':'), 0, 0);
+  const bool x11 = first == QLatin1String("xcb") ||
+                   (first.isEmpty() && (parser.isSet(QStringLiteral("display")) || !variable("DISPLAY").isEmpty()));
+  if (x11) {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "kalvenor: cannot open the window on the X11 display \"%1\"; set DISPLAY or -display to a running "
+               "display\n")
+        .arg(parser.isSet(QStringLiteral("display")) ? parser.value(QStringLiteral("display")) : variable("DISPLAY"));
   }
-  say(stderr, QCoreApplication::translate(
-                  "CommandLine",
-                  "kalvenor: cannot open the window on display \"%1\"; set DISPLAY (X11) or WAYLAND_DISPLAY "
-                  "(Wayland) to a running display\n")
-                  .arg(variable("DISPLAY").isEmpty() ? variable("WAYLAND_DISPLAY") : variable("DISPLAY")));
-  std::_Exit(1);
+  if (first.isEmpty() || first.startsWith(QLatin1String("wayland"))) {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "kalvenor: cannot open the window on the Wayland display \"%1\"; set WAYLAND_DISPLAY to a running "
+               "display\n")
+        .arg(variable("WAYLAND_DISPLAY"));
+  }
+  return QCoreApplication::translate("CommandLine",
+                                     "kalvenor: the window system \"%1\" (-platform or QT_QPA_PLATFORM) cannot be "
+                                     "started; leave both unset, or name xcb or wayland\n")
+      .arg(platforms);
 }
+
+// Qt's message handler is a plain function: it finds the guard here.
+DisplayFailureGuard* activeGuard = nullptr;
 
 }  // namespace
 
-std::optional<int> commandLineExit(int argc, char* argv[]) {
+CommandLine readCommandLine(int argc, char* argv[]) {
   // An application object for as long as the command line is read, so that
   // its answers come in the player's language and name the program as Qt does.
   const QCoreApplication core(argc, argv);
@@ -86,30 +105,47 @@ std::optional<int> commandLineExit(int argc, char* argv[]) {
   if (!parser.parse(arguments)) {
     say(stderr,
         QCoreApplication::translate("CommandLine", "kalvenor: %1 Try kalvenor --help.\n").arg(parser.errorText()));
-    return 2;
+    return {2, {}};
   }
   if (!parser.positionalArguments().isEmpty()) {
     say(stderr, QCoreApplication::translate("CommandLine", "kalvenor: Unexpected argument '%1'. Try kalvenor --help.\n")
                     .arg(parser.positionalArguments().first()));
-    return 2;
+    return {2, {}};
   }
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     say(stdout, parser.helpText());
-    return 0;
+    return {0, {}};
   }
   if (parser.isSet(version)) {
     say(stdout, QStringLiteral("kalvenor %1\n").arg(QCoreApplication::applicationVersion()));
-    return 0;
+    return {0, {}};
   }
   if (!displayNamed(parser)) {
     say(stderr, noDisplayLine());
-    return 1;
+    return {1, {}};
   }
-  return std::nullopt;
+  keepScaleFactorInRange();
+  return {std::nullopt, windowSystemFailureLine(parser)};
 }
 
-DisplayFailureGuard::DisplayFailureGuard() { qInstallMessageHandler(endOnFatal); }
+DisplayFailureGuard::DisplayFailureGuard(QString failure) : failure_(std::move(failure)) {
+  activeGuard = this;
+  qInstallMessageHandler(endOnFatal);
+}
 
-DisplayFailureGuard::~DisplayFailureGuard() { qInstallMessageHandler(nullptr); }
+DisplayFailureGuard::~DisplayFailureGuard() {
+  qInstallMessageHandler(nullptr);
+  activeGuard = nullptr;
+  for (const QString& line : held_) say(stderr, line);
+}
+
+void DisplayFailureGuard::endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    activeGuard->held_ << qFormatLogMessage(type, context, message) + QLatin1Char('\n');
+    return;
+  }
+  say(stderr, activeGuard->failure_);
+  std::_Exit(1);
+}
 
 }  // namespace kalvenor::ui

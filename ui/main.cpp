@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
-#include <QStandardPaths>
 
 #include <random>
 #include <thread>
@@ -17,7 +16,6 @@
 #include "command_line.h"
 #include "game_session.h"
 #include "help/help_menu.h"
-#include "scale_factor.h"
 #include "sea/sea_form.h"
 #include "settings_menu.h"
 #include "sound/sound_library.h"
@@ -28,7 +26,8 @@ int main(int argc, char* argv[]) {
   // The name, not the program file's, names the folder of the best scores.
   QCoreApplication::setApplicationName(QStringLiteral("kalvenor"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kalvenor::ui::kApplicationVersion));
-  if (const std::optional<int> status = kalvenor::ui::commandLineExit(argc, argv)) return *status;
+  const kalvenor::ui::CommandLine commandLine = kalvenor::ui::readCommandLine(argc, argv);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
   // Reading the font configuration is the longest step before the window can
   // open (its menu bar is measured in its font); it runs beside the
   // connection to the display rather than after it. Qt then finds it done.
@@ -36,8 +35,7 @@ int main(int argc, char* argv[]) {
   // The desktop file name becomes the window's Wayland app id, which the
   // desktop matches with the installed desktop entry and icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kalvenor::ui::kApplicationId));
-  kalvenor::ui::keepScaleFactorInRange();
-  std::optional<kalvenor::ui::DisplayFailureGuard> displayFailure(std::in_place);
+  std::optional<kalvenor::ui::DisplayFailureGuard> displayFailure(std::in_place, commandLine.windowSystemFailure);
   QApplication app(argc, argv);
   displayFailure.reset();
   fontConfiguration.join();
@@ -51,7 +49,7 @@ int main(int argc, char* argv[]) {
                                               QStringLiteral("/kalvenor-sound"));
   kalvenor::ui::SoundLibrary sound(soundModule, {besideTheProgram});
   kalvenor::ui::GameSession session(random, sound);
-  kalvenor::ui::BestScores scores(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  kalvenor::ui::BestScores scores(kalvenor::ui::BestScores::playersFolder());
   // Each menu goes to the end of the menu bar: File, Settings, Help.
   kalvenor::ui::SettingsMenu settings(*session.window().menuBar(),
                                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));

@@ -2,6 +2,7 @@
 #include "scale_factor.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QtGlobal>
 
@@ -30,9 +31,13 @@ void bringIn(const char* variable, bool aList) {
   }
   const QByteArray used = entries.join(';');
   if (used == asked) return;
-  qInfo("Kalvenor: %s=%s is outside the scales %g to %g the window supports; it uses %s.", variable,
-        asked.left(40).toPercentEncoding(" .,+-=;").constData(), kSmallestScaleFactor, kLargestScaleFactor,
-        used.left(40).toPercentEncoding(" .,+-=;").constData());
+  qInfo("%s", qUtf8Printable(QCoreApplication::translate(
+                                 "ScaleFactor",
+                                 "kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.")
+                                 .arg(QString::fromLatin1(variable),
+                                      QString::fromLatin1(asked.left(40).toPercentEncoding(" .,+-=;")),
+                                      QString::number(kSmallestScaleFactor), QString::number(kLargestScaleFactor),
+                                      QString::fromLatin1(used.left(40).toPercentEncoding(" .,+-=;")))));
   qputenv(variable, used);
 }
 

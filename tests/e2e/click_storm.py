@@ -59,7 +59,7 @@ def play(program, artifacts):
         # The storm is over: the game in play goes on to its end, or Start,
         # offered on the title and by a finished game, begins one.
         game.choose("Start")
-        wait_until(lambda: game.look().cell(0) != BLUE, 10, "a game on the grid")
+        wait_until(lambda: game.look().cell(0) != BLUE, game.timeout, "a game on the grid")
         finish_game(game, "after-the-storm")
         exit_game(game, kalvenor, timeout=30)
     print("after the storm the game played to its end")

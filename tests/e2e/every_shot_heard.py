@@ -29,6 +29,9 @@ STOPPED = 0.85
 ALONE = 1.3  # between shots that do not overlap
 IN_A_RUN = 0.35  # between the shots of a quick run: three within 0.8 s
 PAINTED = 0.25  # from a click to its cell in its new colour, with room to spare
+# On a busy machine the window may paint later still: a grey cell is waited
+# for this long before its shot counts as one a sinking held off.
+PAINTED_AT_MOST = 3.0
 SHOTS = 60
 HITS = 6
 
@@ -67,9 +70,12 @@ class Gunner:
     def sort_out(self, shots):
         """Reads from the grid which shots hit, missed or were ignored (a
         sinking holds the grid), and aims next at a hit's neighbours. The
-        pixels are read quickly: give the last shot's cell time to be painted."""
+        pixels are read quickly: give the last shot's cell time to be painted,
+        and every cell more time while one is grey."""
         time.sleep(max(0.0, shots[-1].click + PAINTED - time.monotonic()))
-        self.game.look()
+        deadline = time.monotonic() + PAINTED_AT_MOST
+        while any(self.game.look().cell(shot.cell) == GREY for shot in shots) and time.monotonic() < deadline:
+            time.sleep(0.05)
         for shot in shots:
             colour = self.game.cell(shot.cell)
             shot.kind = {RED: "hit", BLACK: "hit", CYAN: "miss"}.get(colour)

@@ -160,7 +160,9 @@ def command_line(desk, program):
     for args, env, status, out, err in ((["--version"], desk.env, 0, r"kalvenor \d+\.\d+\.\d+\n", ""),
                                         (["--help"], desk.env, 0, r"(?s)Usage: .*--version.*", ""),
                                         (["--no-such-option"], desk.env, 2, "", r"kalvenor: .*no-such-option.*\n"),
-                                        ([], no_display, 1, "", r"kalvenor: .*DISPLAY.*\n")):
+                                        ([], no_display, 1, "", r"kalvenor: .*DISPLAY.*\n"),
+                                        (["-platform", "nosuch"], desk.env, 1, "", r'kalvenor: .*"nosuch".*\n'),
+                                        (["-display", "X"], desk.env, 1, "", r'kalvenor: .*X11 display "X".*\n')):
         ran = run_with(*args, env=env)
         expect(ran.returncode == status and re.fullmatch(out, ran.stdout) and re.fullmatch(err, ran.stderr),
                f"kalvenor {args}: status {ran.returncode}, printed {ran.stdout!r}, {ran.stderr!r}")

@@ -65,12 +65,12 @@ def drop_a_buoy(game, reader, cells, k):
     hears it report, after checking it against the flashes it announced."""
     expect(reader.find(lambda node: node.name == "-10") is not None, "the buoy button \"-10\" is not read")
     game.buy_buoy(0)
-    wait_until(lambda: reader.find(lambda node: node.name == "Set listening buoy to the map"), 5,
+    wait_until(lambda: reader.find(lambda node: node.name == "Set listening buoy to the map"), game.timeout,
                "the buoy label's new caption")
     game.fire([k])
     def cell():
         return cells.getAccessibleAt(k // COLUMNS, k % COLUMNS)
-    wait_until(lambda: cell().description == "Listening buoy", 5, "the buoy's description")
+    wait_until(lambda: cell().description == "Listening buoy", game.timeout, "the buoy's description")
     pattern = r"Listening buoy, (no flash|1 flash|\d+ flashes)"
     report = wait_until(lambda: reader.pump(0.1) or re.fullmatch(pattern, cell().description), 45,
                         "what the buoy heard")
@@ -163,7 +163,7 @@ def play_in_finnish(program, artifacts):
         colours = game.look("finnish.png").cells()
         miss = next(k for k, colour in enumerate(colours[:COLUMNS]) if colour == CYAN)
         wait_until(lambda: reader.pump(0.1) or FINNISH["cyan"] in heard(reader, DESCRIBED, f"Rivi 1, sarake {miss + 1}"),
-                   5, "the miss heard in Finnish")
+                   game.timeout, "the miss heard in Finnish")
         slots = [node.name for node in table.parent if node is not None and "-luokan laiva" in node.name]
         expect(len(slots) == 10 and all(re.fullmatch(FINNISH["slot"], name) for name in slots),
                f"the fleet panel reads {slots}")

@@ -4,11 +4,12 @@
 the window is its design size times the factor, every cell and control
 stands where the factor puts it, every cell centre shows the colour the 1x
 game shows, and the pictures are the double-size ones shrunk smoothly, not
-pixel by pixel. Usage: screen_scales.py PROGRAM ARTIFACTS_DIR"""
+pixel by pixel. The fleet slot is read before the first shot, while every
+ship is intact whatever fleet the clock drew; the shots are waited for, not
+timed. Usage: screen_scales.py PROGRAM ARTIFACTS_DIR"""
 
 import os
 import subprocess
-import time
 
 from harness.desktop import Desktop, wait_until
 from harness.game_window import CLIENT_HEIGHT, CLIENT_WIDTH, COLUMNS, ROWS, TITLE, expect, run
@@ -70,6 +71,19 @@ class Window:
         self.shot = self.desk.shot(save_as, (self.left, self.y, self.width, self.height))
         return self
 
+    def settled(self, save_as):
+        """Looks until two looks in a row are alike: the window has painted
+        what it was showing, however long a busy machine takes."""
+        area = (self.left, self.y, self.width, self.height)
+        before = [self.look().shot.region(*area)]
+
+        def alike():
+            now = self.look().shot.region(*area)
+            same, before[0] = now == before[0], now
+            return same
+        wait_until(alike, 30, "the window to settle")
+        return self.look(save_as)
+
     def device(self, x, y):
         return self.left + int(x * self.factor), self.top + int(y * self.factor)
 
@@ -107,14 +121,15 @@ def run_at(desk, program, factor):
         # The window may be mapped before it takes its size.
         window = wait_until(lambda: Window.shown(desk, factor), 60,
                             f"the window {CLIENT_WIDTH * factor} pixels wide, with its title")
-        time.sleep(0.3)
-        window.look(f"title-x{factor}.png")
+        window.settled(f"title-x{factor}.png")
         title = window.compare_picture("title", TITLE)
         desk.xdotool("windowfocus", "--sync", window.id, "key", "--delay", 40, "alt+f", "Return")
-        wait_until(lambda: window.look().at(*cell_centre(0)) == GREY, 10, "the grid")
+        wait_until(lambda: window.look().at(*cell_centre(0)) == GREY, 30, "the grid")
+        # No shot yet: ship 0 shows its intact picture, whatever the fleet.
+        fleet = window.settled(f"start-x{factor}.png").compare_picture("ship00", FLEET_SLOT_0)
         for k in SHOTS:
             window.click(*cell_centre(k))
-        time.sleep(0.5)
+        wait_until(lambda: all(window.look().at(*cell_centre(k)) != GREY for k in SHOTS), 30, "the shots")
         window.look(f"game-x{factor}.png")
         for (x, y), colour in LEGEND.items():
             expect(window.at(x, y) == colour, f"x{factor}: legend swatch at {x},{y} shows {window.at(x, y)}")
@@ -122,7 +137,6 @@ def run_at(desk, program, factor):
             expect(window.at(146 + 40 * k, 466) == YELLOW, f"x{factor}: buoy button {k} not where it belongs")
         border = window.shot.pixel(*window.device(16 * 5 + 8 + 0.5, 48 - 8 + 16 + 0.5))
         expect(max(border) < 80, f"x{factor}: the border between two cells shows {border}")
-        fleet = window.compare_picture("ship00", FLEET_SLOT_0)
         return window.cells(), title, fleet
     except AssertionError:
         desk.shot(f"failure-x{factor}.png")

@@ -151,7 +151,7 @@ def play_one_shot(root, artifacts):
         game.look("grid.png")
         log("File > Start shows the grid")
         game.fire([TARGET_CELL])
-        wait_until(lambda: game.look().cell(TARGET_CELL) != GREY, 10, "the shot cell to change colour")
+        wait_until(lambda: game.look().cell(TARGET_CELL) != GREY, 30, "the shot cell to change colour")
         game.look("after-shot.png")
         log(f"the shot turned cell {TARGET_CELL} from grey to {game.cell(TARGET_CELL)}")
         desk.close_window("Kalvenor")

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 
 #include "application.h"
 
@@ -41,16 +40,6 @@ QString installedCatalogueFolder() {
 QString translatedCaption(std::string_view caption) {
   const std::string text(caption);
   return QCoreApplication::translate("Caption", text.c_str());
-}
-
-QString countedText(const char* context, const char* text, int n) {
-  const QString translated = QCoreApplication::translate(context, text, nullptr, n);
-  QString untranslated = QString::fromUtf8(text);
-  untranslated.replace(QStringLiteral("%n"), QString::number(n));
-  if (translated != untranslated) return translated;
-  // English without a catalogue: "flash(es)" is "flash" for one, else "flashes".
-  static const QRegularExpression choice(QStringLiteral("\\((\\w+)\\)"));
-  return untranslated.replace(choice, n == 1 ? QString() : QStringLiteral("\\1"));
 }
 
 }  // namespace kalvenor::ui

@@ -11,6 +11,8 @@
 
 #include <string_view>
 
+#include "language/counted_text.h"
+
 namespace kalvenor::ui {
 
 // Installs on the application the game's catalogue for the first of the
@@ -42,10 +44,5 @@ QString installedCatalogueFolder();
 // A caption the game gives in English, in the player's language: the game's
 // captions are marked for translation where the window's design lists them.
 QString translatedCaption(std::string_view caption);
-
-// A count in words from an English text in Qt's plural idiom, "%n flash(es)":
-// a catalogue gives each language's plural forms; without one the English
-// reads "1 flash", "3 flashes". Mark the text with QT_TRANSLATE_N_NOOP.
-QString countedText(const char* context, const char* text, int n);
 
 }  // namespace kalvenor::ui

@@ -5,12 +5,16 @@
 // read, merge and write lets two windows finish at once and keep both
 // scores. A file the game cannot read is kept aside under another name and a
 // new table begins; a folder that takes no file leaves this run's scores in
-// memory. Each trouble is said once, in one line.
+// memory. The window never waits for the lock: a save another window holds
+// off is tried again a moment later, and once more as the window closes.
+// Each trouble is said once, in one line.
 
 #include <QCoreApplication>
 #include <QString>
+#include <QTimer>
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 
@@ -28,6 +32,13 @@ class BestScores {
   using Interruption = std::function<bool(WriteStep)>;
 
   explicit BestScores(QString folder, Interruption interruption = {});
+  // Saves, with a short wait for the lock, the scores not saved yet.
+  ~BestScores();
+  BestScores(const BestScores&) = delete;
+  BestScores& operator=(const BestScores&) = delete;
+
+  // The player's folder for the game's data, by the XDG base-directory rules.
+  static QString playersFolder();
 
   // Reads the file again: another window may have written to it.
   void reload();
@@ -45,12 +56,17 @@ class BestScores {
   QString filePath() const;
 
  private:
-  enum class Trouble { Unreadable, NewerFormat, Unwritable };
+  enum class Trouble { Unreadable, NewerFormat, Unwritable, Last = Unwritable };
+  static constexpr std::size_t kTroubles = static_cast<std::size_t>(Trouble::Last) + 1;
+  enum class Moment { Now, AtClose };
 
+  // Merges the unsaved scores into the file; refreshes the table either way.
+  bool save(Moment moment);
   // The table on disk, or nothing when the file is one the game may not
   // write over (unread, or unreadable and not moved aside).
   std::optional<ScoreTable> readFile(bool locked);
   bool write(const ScoreTable& table);
+  void removeLeftovers() const;
   bool goesOn(WriteStep step) const { return !interruption_ || interruption_(step); }
   void tell(Trouble trouble, const QString& line);
   ScoreTable withUnsaved(ScoreTable table) const;
@@ -62,7 +78,8 @@ class BestScores {
   std::optional<BestScore> latest_;
   QString notice_;
   std::optional<Trouble> noticeOf_;
-  std::array<bool, 3> told_{};
+  std::array<bool, kTroubles> told_{};
+  QTimer retry_;
 };
 
 }  // namespace kalvenor::ui

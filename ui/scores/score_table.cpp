@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <limits>
 
 namespace kalvenor::ui {
 
@@ -35,7 +34,7 @@ QByteArray scoreFileText(const ScoreTable& table) {
   return text;
 }
 
-ParsedScores parseScoreFile(const QByteArray& text) {
+ParsedScores parseScoreFile(const QByteArray& text, const QDateTime& now) {
   const ParsedScores unreadable{ParsedScores::Outcome::Unreadable, {}};
   // A file cut short mostly ends inside a line: every line ends with its newline.
   if (!text.startsWith(kHeader) || !text.endsWith('\n')) return unreadable;
@@ -46,14 +45,14 @@ ParsedScores parseScoreFile(const QByteArray& text) {
   if (format > kScoreFileFormat) return {ParsedScores::Outcome::NewerFormat, {}};
   if (format != kScoreFileFormat || lines.size() > ScoreTable::kRows) return unreadable;
 
-  static const QRegularExpression line(QStringLiteral("^(-?\\d{1,5}) (\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ)$"));
+  static const QRegularExpression line(QStringLiteral("^(\\d{4}) (\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ)$"));
   ParsedScores parsed;
   for (const QByteArray& entry : lines) {
     const QRegularExpressionMatch match = line.match(QString::fromLatin1(entry));
     const int score = match.hasMatch() ? match.captured(1).toInt() : 0;
     const QDateTime finished = QDateTime::fromString(match.captured(2), Qt::ISODate);
-    if (!match.hasMatch() || !finished.isValid() || score < std::numeric_limits<std::int16_t>::min() ||
-        score > std::numeric_limits<std::int16_t>::max()) {
+    if (!match.hasMatch() || !finished.isValid() || finished > now.addDays(1) || score < kLowestFinalScore ||
+        score > kHighestFinalScore) {
       return unreadable;
     }
     parsed.table.add({score, finished});

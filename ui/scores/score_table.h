@@ -10,7 +10,16 @@
 
 #include <optional>
 
+#include "kalvenor/fleet.h"
+#include "kalvenor/grid.h"
+
 namespace kalvenor::ui {
+
+// What a finished game scores: 1000, less a point a shot (one for each ship
+// cell at the least, every cell at the most) and 10 to 50 points a buoy, plus
+// 200 for each sinking of the whole fleet.
+inline constexpr int kLowestFinalScore = 1000 - kCells - (10 + 20 + 30 + 40 + 50) + 200 * kShips;
+inline constexpr int kHighestFinalScore = 1000 - kSlots + 200 * kShips;
 
 struct BestScore {
   int score = 0;
@@ -43,6 +52,8 @@ struct ParsedScores {
   Outcome outcome = Outcome::Read;
   ScoreTable table;
 };
-ParsedScores parseScoreFile(const QByteArray& text);
+// A row no finished game can have written, a score out of range or a time
+// more than a day after `now`, makes the file one the game did not write.
+ParsedScores parseScoreFile(const QByteArray& text, const QDateTime& now = QDateTime::currentDateTimeUtc());
 
 }  // namespace kalvenor::ui

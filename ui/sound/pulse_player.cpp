@@ -50,7 +50,9 @@ PulsePlayer::PulsePlayer() : loop_(pa_threaded_mainloop_new()) {
     }
   }
   if (!loop_) {
-    qInfo("Kalvenor: the sound server's client library cannot start its thread; the game plays without sound.");
+    qInfo("%s", qUtf8Printable(QCoreApplication::translate(
+                    "SoundPlayer",
+                    "kalvenor: the sound server's client library cannot start its thread; the game plays without sound.")));
     return;
   }
   LoopLock lock(loop_);
@@ -126,9 +128,9 @@ bool PulsePlayer::connect() {
 void PulsePlayer::tellUnreachable(const char* why) {
   if (toldUnreachable_) return;
   toldUnreachable_ = true;
-  qInfo("%s", qPrintable(QCoreApplication::translate(
-                        "SoundPlayer", "Kalvenor: no sound server answers (%1); the game stays silent until one does.")
-                        .arg(QString::fromLocal8Bit(why))));
+  qInfo("%s", qUtf8Printable(QCoreApplication::translate(
+                                 "SoundPlayer", "kalvenor: no sound server answers (%1); the game stays silent until one does.")
+                                 .arg(QString::fromLocal8Bit(why))));
 }
 
 void PulsePlayer::start(Sound& sound) {

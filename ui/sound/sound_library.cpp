@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/sound_library.h"
 
+#include <QCoreApplication>
+
 #include "sound/sound_module.h"
 
 namespace kalvenor::ui {
@@ -12,12 +14,17 @@ SoundChannels& SoundLibrary::channels() {
   if (!tried_) {
     tried_ = true;
     if (!library_.load()) {
-      qInfo("Kalvenor: %s; the game plays without sound.", qUtf8Printable(library_.errorString()));
+      qInfo("%s", qUtf8Printable(QCoreApplication::translate("SoundLibrary",
+                                                             "kalvenor: the sound module cannot be loaded (%1); the "
+                                                             "game plays without sound.")
+                                     .arg(library_.errorString())));
     } else if (const auto make = reinterpret_cast<MakeWaveChannels>(library_.resolve(kMakeWaveChannels))) {
       loaded_ = make(sources_, &owner_);
     } else {
-      qInfo("Kalvenor: %s is no Kalvenor sound module (it lacks %s); the game plays without sound.",
-            qUtf8Printable(library_.fileName()), kMakeWaveChannels);
+      qInfo("%s", qUtf8Printable(QCoreApplication::translate("SoundLibrary",
+                                                             "kalvenor: %1 is no Kalvenor sound module (it lacks %2); "
+                                                             "the game plays without sound.")
+                                     .arg(library_.fileName(), QString::fromLatin1(kMakeWaveChannels))));
     }
   }
   return loaded_ ? *loaded_ : silent_;

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "sound/pulse_player.h"
+#include "language/counted_text.h"
 #include "language/qt_text.h"
 
 namespace kalvenor::ui {
@@ -42,14 +43,22 @@ WaveChannels::WaveChannels(const WaveSources& sources, QObject* parent) : QObjec
     wave.sample = readWave(path);
     if (!wave.sample) unreadable << wave.fileName;
   }
+  // The program has installed the player's catalogue by the time the module runs.
   if (!missing.isEmpty()) {
-    qInfo("Kalvenor: %s not found; the game plays without %s.", qUtf8Printable(missing.join(QStringLiteral(", "))),
-          missing.size() == 1 ? "it" : "them");
+    qInfo("%s", qUtf8Printable(countedText("WaveChannels",
+                                           QT_TRANSLATE_N_NOOP("WaveChannels",
+                                                               "kalvenor: %n wave file(s) not found; the game plays "
+                                                               "without the sounds of %1."),
+                                           static_cast<int>(missing.size()))
+                                   .arg(missing.join(QStringLiteral(", ")))));
   }
   if (!unreadable.isEmpty()) {
-    qInfo("Kalvenor: %s %s no wave file the game can play; the game plays without %s.",
-          qUtf8Printable(unreadable.join(QStringLiteral(", "))), unreadable.size() == 1 ? "is" : "are",
-          unreadable.size() == 1 ? "it" : "them");
+    qInfo("%s", qUtf8Printable(countedText("WaveChannels",
+                                           QT_TRANSLATE_N_NOOP("WaveChannels",
+                                                               "kalvenor: %n wave file(s) cannot be played; the game "
+                                                               "plays without the sounds of %1."),
+                                           static_cast<int>(unreadable.size()))
+                                   .arg(unreadable.join(QStringLiteral(", ")))));
   }
   if (waves_[0].sample || waves_[1].sample) player_ = std::make_unique<PulsePlayer>();
 }
