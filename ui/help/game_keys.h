@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game's keys with what each does: the menus take their shortcuts from
-// here and the How to play dialog shows the table.
+// The game's keys with what each does: the one list that the window handles
+// its keys from, the menus take their shortcuts from and the How to play
+// dialog shows as its table (the README and the manual page follow it).
 
 #include <QKeyCombination>
 #include <QList>
 #include <QString>
+
+#include <optional>
+
+#include "sea/cursor_move.h"
 
 namespace kalvenor::ui {
 
@@ -14,7 +19,6 @@ inline constexpr QKeyCombination kStart(Qt::CTRL, Qt::Key_N);
 inline constexpr QKeyCombination kExit(Qt::CTRL, Qt::Key_Q);
 inline constexpr QKeyCombination kHowToPlay(Qt::Key_F1);
 inline constexpr QKeyCombination kBestScores(Qt::CTRL, Qt::Key_H);
-inline constexpr QKeyCombination kSayScore(Qt::Key_S);
 }  // namespace keys
 
 // The menus' titles in the player's language. Their underlined letters are
@@ -22,12 +26,26 @@ inline constexpr QKeyCombination kSayScore(Qt::Key_S);
 QString fileMenuTitle();
 QString helpMenuTitle();
 
+// What a key does in the window. Menus, shortcuts, Tab and Esc are Qt's own
+// to handle (Elsewhere); the grid's keys work while the grid has the focus.
+enum class KeyCommand { Elsewhere, MoveCursor, Fire, BuyBuoy, SayScore, SayFleet, SayBuoys, SayRow, SayColumn };
+
+struct KeyBinding {
+  QKeyCombination key;
+  KeyCommand command = KeyCommand::Elsewhere;
+  CursorMove move = CursorMove::Left;  // for MoveCursor
+  int button = 0;                      // for BuyBuoy: 0 for "-10"
+};
+
 struct GameKey {
-  QList<QKeyCombination> keys;
-  const char* does;  // in the context "GameKeys"; does() translates it
+  QList<KeyBinding> keys;
+  const char* does;  // in the context "GameKeys"; keyDoes() translates it
 };
 
 QList<GameKey> gameKeys();
+// The binding of a pressed key, keypad or not; none for a key the list does
+// not hold.
+std::optional<KeyBinding> boundKey(QKeyCombination pressed);
 // What the key does, in the player's language.
 QString keyDoes(const GameKey& key);
 // The keys as the desktop writes them, "Ctrl+N", joined by commas.

@@ -36,8 +36,9 @@ class GameEvents {
   virtual void gameFinished(std::int16_t score) = 0;
 };
 
-// Nobody listens.
-class NullGameEvents final : public GameEvents {
+// Hears nothing: for a game nobody listens to, and the start of a listener
+// that hears only a few events.
+class NullGameEvents : public GameEvents {
  public:
   void gameStarted() override {}
   void shipHit(int, int) override {}
