@@ -36,6 +36,7 @@ KEY_DELAY_MS = 50
 SHOT = (r"^(Shooted, no ship on area|Hit without sinking ship, Class ([ABCD]) ship, (\d) of (\d) cells hit"
         r"|Hit and sunk, Class [ABCD] ship)\. Score (-?\d+)\.$")
 WAIT = "Wait, the ship is sinking."
+CELL = r"Row \d+, column \d+\."
 CLASS_CELLS = {"A": "6", "B": "4", "C": "3", "D": "2"}
 # A shot's result said again alone, as the cell's description would say it.
 BARE_CAPTIONS = ("Shooted, no ship on area.", "Hit without sinking ship.", "Hit and sunk.")
@@ -45,10 +46,14 @@ GAME_OVER = ("Start", "Sound", "Stop playing", "Exit")
 
 
 def said_twice(spoken):
-    """A shot's caption said alone (the cell's description) right before the
-    message that says it again, Orca's echo of a key aside."""
+    """A shot's caption said alone, as the cell's changed description, right
+    before the message that says it again; Orca's echo of a key aside. (A cell
+    that the cursor reaches is read by its name and then its caption, which
+    a shot that came before Orca read it may already have changed: that is
+    the cell, not the shot, said.)"""
     words = [w for w in spoken if not w.endswith(" ")]
-    return [(a, b) for a, b in zip(words, words[1:]) if a in BARE_CAPTIONS and b.startswith(a[:-1])]
+    return [(a, b) for before, a, b in zip([""] + words, words, words[1:])
+            if a in BARE_CAPTIONS and b.startswith(a[:-1]) and not re.fullmatch(CELL, before)]
 
 
 def buoy_button_shown(game, k):
@@ -253,12 +258,16 @@ def play(program, artifacts):
         expect("Listening buoy." in orca.said(), "the buoy's drop is not spoken")
 
         orca.mark()
+        keys.press("Down")  # the player hears the cell before firing at it
+        keys.cursor = COLUMNS
+        orca.hears(lambda said: said[said.index("Row 2, column 1."):][1:2] if "Row 2, column 1." in said else None,
+                   what="the cell one arrow down")
         with desk.recording("a-shot-with-sound") as wav:
-            keys.fire([COLUMNS])  # one arrow down, one shot heard whole: a hit or a miss
+            keys.press("space")  # one shot heard whole: a hit or a miss
             time.sleep(1.5)
         expect(audible_seconds(wav) > 0.05, "a shot with Sound on is not heard")
         print("Down, Space:", orca.says(SHOT, what="the shot's result"))
-        cells = [words for words in orca.said() if re.fullmatch(r"Row \d+, column \d+\.", words)]
+        cells = [words for words in orca.said() if re.fullmatch(CELL, words)]
         expect(cells == ["Row 2, column 1."], f"one arrow down spoke {cells}")
         expect(not said_twice(orca.said()), f"the shot was said twice: {orca.said()}")
 
