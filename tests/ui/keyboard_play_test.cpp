@@ -160,9 +160,11 @@ class KeyboardPlayTest : public QObject {
     const int row = kalvenor::rowOf(first);
     const int column = kalvenor::columnOf(first);
     press(Qt::Key_R);
-    QCOMPARE(said().last(), QStringLiteral("Row %1: column %2 hit without sinking ship; 29 not fired").arg(row + 1).arg(column + 1));
+    QCOMPARE(said().last(),
+             QStringLiteral("Row %1: column %2 hit without sinking ship; 29 not fired").arg(row + 1).arg(column + 1));
     press(Qt::Key_C);
-    QCOMPARE(said().last(), QStringLiteral("Column %1: row %2 hit without sinking ship; 24 not fired").arg(column + 1).arg(row + 1));
+    QCOMPARE(said().last(),
+             QStringLiteral("Column %1: row %2 hit without sinking ship; 24 not fired").arg(column + 1).arg(row + 1));
     click(game.shipcell[kalvenor::kFleet[3].firstSlot + 1]);
     click(game.shipcell[kalvenor::kFleet[3].firstSlot + 2]);
     QCOMPARE(said().last(), QStringLiteral("Hit and sunk, Class C ship. Score 1197"));

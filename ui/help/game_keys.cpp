@@ -57,7 +57,9 @@ QList<GameKey> gameKeys() {
 
 std::optional<KeyBinding> boundKey(QKeyCombination pressed) {
   // The keypad's keys are the keys they stand for: its Enter is Enter.
-  const auto plain = [](QKeyCombination k) { return QKeyCombination(k.keyboardModifiers() & ~Qt::KeypadModifier, k.key()); };
+  const auto plain = [](QKeyCombination k) {
+    return QKeyCombination(k.keyboardModifiers() & ~Qt::KeypadModifier, k.key());
+  };
   for (const GameKey& key : gameKeys()) {
     for (const KeyBinding& binding : key.keys) {
       if (plain(binding.key) == plain(pressed)) return binding;

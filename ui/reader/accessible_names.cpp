@@ -52,7 +52,8 @@ QString legendCaption(QColor colour) {
 }
 
 QString shipName(int ship) {
-  return said(QT_TRANSLATE_NOOP("ScreenReader", "Class %1 ship")).arg(QChar(u'A' + static_cast<int>(kFleet[ship].shipClass)));
+  const QChar letter(u'A' + static_cast<int>(kFleet[ship].shipClass));
+  return said(QT_TRANSLATE_NOOP("ScreenReader", "Class %1 ship")).arg(letter);
 }
 
 QString panelSlotName(int slot, int image) {
@@ -88,7 +89,9 @@ QString shotReport(ShotResult result, int ship, int cellsHit, const QString& sco
   return message(QT_TRANSLATE_NOOP("SpokenMessages", "%1. Score %2")).arg(what, score);
 }
 
-QString scoreReport(const QString& score) { return message(QT_TRANSLATE_NOOP("SpokenMessages", "Score %1")).arg(score); }
+QString scoreReport(const QString& score) {
+  return message(QT_TRANSLATE_NOOP("SpokenMessages", "Score %1")).arg(score);
+}
 
 QString gameOverReport(const QString& score) {
   return message(QT_TRANSLATE_NOOP("SpokenMessages", "Every ship is sunk. Final score %1")).arg(score);

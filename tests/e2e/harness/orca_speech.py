@@ -8,6 +8,8 @@ import os
 import re
 import time
 
+from .desktop import wait_until
+
 # /usr/bin/orca as it is, with two changes for a test. Orca writes its debug
 # log through a buffer; opened line-buffered, the log holds each utterance as
 # it is spoken. And Orca refuses to start beside any other Orca of the same
