@@ -33,8 +33,9 @@ from harness.screen import BLACK, BLUE, CYAN, DARK_YELLOW, GREY, RED, YELLOW  # 
 
 # Orca 43 stops listening to anyone when keys come much faster.
 KEY_DELAY_MS = 50
-SHOT = (r"^(Shooted, no ship on area|Hit without sinking ship, Class ([ABCD]) ship, (\d) of (\d) cells hit"
-        r"|Hit and sunk, Class [ABCD] ship)\. Score (-?\d+)\.$")
+SHOT = (r"^(?P<result>Shooted, no ship on area"
+        r"|Hit without sinking ship, Class (?P<class>[ABCD]) ship, (?P<hit>\d) of (?P<cells>\d) cells hit"
+        r"|Hit and sunk, Class [ABCD] ship)\. Score (?P<score>-?\d+)\.$")
 WAIT = "Wait, the ship is sinking."
 CELL = r"Row \d+, column \d+\."
 CLASS_CELLS = {"A": "6", "B": "4", "C": "3", "D": "2"}
@@ -104,10 +105,10 @@ def check_shots_spoken(orca, game, fired_before):
     results = [shot.group(1) for shot in shots]
     expect(len(shots) == fired(game) - fired_before, f"{len(shots)} shots spoken, {fired(game) - fired_before} fired")
     expect(sum(result.startswith("Hit and sunk") for result in results) == 10, "not every sinking was spoken")
-    hits = [shot for shot in shots if shot.group(2)]
+    hits = [shot for shot in shots if shot.group("class")]
     expect(results.count("Shooted, no ship on area") > 0 and hits, "no miss or no hit was spoken")
-    expect(all(CLASS_CELLS[hit.group(2)] == hit.group(4) and hit.group(3) < hit.group(4) for hit in hits),
-           f"a hit named a ship it cannot be: {[hit.group(0) for hit in hits if CLASS_CELLS[hit.group(2)] != hit.group(4)]}")
+    expect(all(CLASS_CELLS[hit["class"]] == hit["cells"] and hit["hit"] < hit["cells"] for hit in hits),
+           f"a hit named a ship it cannot be: {[hit[0] for hit in hits if CLASS_CELLS[hit['class']] != hit['cells']]}")
     spoken = orca.said()
     told = [words for words in spoken if re.match(SHOT, words) or words == WAIT]
     waits = [k for k, words in enumerate(told) if words == WAIT]
@@ -117,7 +118,7 @@ def check_shots_spoken(orca, game, fired_before):
     expect(not said_twice(spoken), f"a shot's caption was said twice: {said_twice(spoken)[:3]}")
     expect(not any(re.match(SHOT, words) for words in spoken[spoken.index(final):]), "a shot spoken after the end")
     expect(spoken.count(final) == 1, f"the end of the game was spoken {spoken.count(final)} times")
-    expect(final.endswith(f"Final score {shots[-1].group(2)}."), f"{final!r} after {shots[-1].group(0)!r}")
+    expect(final.endswith(f"Final score {shots[-1]['score']}."), f"{final!r} after {shots[-1].group(0)!r}")
     print("a miss, a hit, a sinking, the end:",
           [next(shot.group(0) for shot in shots if shot.group(1).startswith(kind))
            for kind in ("Shooted", "Hit without", "Hit and sunk")], final)
