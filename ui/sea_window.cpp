@@ -45,7 +45,7 @@ void SeaWindow::setPictures(const Pictures& pictures) {
 
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
-  fileMenu_ = menuBar()->addMenu(fileMenuTitle());
+  fileMenu_ = menuBar()->addMenu(tr("&File"));
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, tr("Start")},
       {MenuItem::Mnusound, tr("Sound")},

@@ -131,8 +131,7 @@ def dialog(reader, keys, press, title):
     it as the reader sees it."""
     for key in press.split():
         if key.startswith("alt+"):
-            keys.alt(key[len("alt+"):])
-            time.sleep(0.5)  # the menu opens
+            keys.alt(key[len("alt+"):], keys.help_menu_open)
         else:
             keys.press(key)
     found = wait_until(lambda: next((window for app in reader.pyatspi.Registry.getDesktop(0) for window in app or []
@@ -229,7 +228,7 @@ def play(program, artifacts):
         expect(best_scores(reader, keys) == [], "Best scores has rows before any game")
 
         orca.mark()
-        keys.alt("f")
+        keys.alt("f", keys.file_menu_open)
         opened = orca.says(r"^Start\.$", what="the File menu's first item")
         print("Alt+F:", opened)
         expect("File menu." in opened, "the File menu's title is not spoken before its first item")

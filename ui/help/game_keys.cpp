@@ -9,23 +9,15 @@ namespace kalvenor::ui {
 
 namespace {
 
-QKeyCombination menuKey(const QString& title) { return QKeySequence::mnemonic(title)[0]; }
-
 KeyBinding move(Qt::Key key, CursorMove where) { return {key, KeyCommand::MoveCursor, where}; }
 KeyBinding buoy(int button) { return {Qt::Key(Qt::Key_1 + button), KeyCommand::BuyBuoy, {}, button}; }
 KeyBinding command(Qt::Key key, KeyCommand what) { return {key, what}; }
 
 }  // namespace
 
-QString fileMenuTitle() { return QCoreApplication::translate("kalvenor::ui::SeaWindow", "&File"); }
-
-QString helpMenuTitle() { return QCoreApplication::translate("kalvenor::ui::HelpMenu", "&Help"); }
-
 QList<GameKey> gameKeys() {
   using enum CursorMove;
   return {
-      {{{menuKey(fileMenuTitle())}}, QT_TRANSLATE_NOOP("GameKeys", "Open the File menu")},
-      {{{menuKey(helpMenuTitle())}}, QT_TRANSLATE_NOOP("GameKeys", "Open the Help menu")},
       {{{keys::kStart}}, QT_TRANSLATE_NOOP("GameKeys", "Start a game, when Start is enabled")},
       {{{keys::kExit}}, QT_TRANSLATE_NOOP("GameKeys", "Exit")},
       {{move(Qt::Key_Left, Left), move(Qt::Key_Right, Right), move(Qt::Key_Up, Up), move(Qt::Key_Down, Down)},
@@ -49,8 +41,8 @@ QList<GameKey> gameKeys() {
       {{command(Qt::Key_R, KeyCommand::SayRow), command(Qt::Key_C, KeyCommand::SayColumn)},
        QT_TRANSLATE_NOOP("GameKeys", "Have the screen reader say the cursor's row or column: the cells fired at, "
                                      "and how many are not")},
-      {{{keys::kHowToPlay}}, QT_TRANSLATE_NOOP("GameKeys", "How to play")},
-      {{{keys::kBestScores}}, QT_TRANSLATE_NOOP("GameKeys", "Best scores")},
+      {{{keys::kHowToPlay}}, HelpItem::HowToPlay},
+      {{{keys::kBestScores}}, HelpItem::BestScores},
       {{{Qt::Key_Escape}}, QT_TRANSLATE_NOOP("GameKeys", "Close a dialog or a menu")},
   };
 }
@@ -68,7 +60,9 @@ std::optional<KeyBinding> boundKey(QKeyCombination pressed) {
   return std::nullopt;
 }
 
-QString keyDoes(const GameKey& key) { return QCoreApplication::translate("GameKeys", key.does); }
+QString keyDoes(const GameKey& key) {
+  return key.opens ? helpItemTitle(*key.opens) : QCoreApplication::translate("GameKeys", key.does);
+}
 
 QString keyNames(const GameKey& key) {
   QStringList names;

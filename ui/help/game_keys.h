@@ -9,7 +9,9 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
+#include "help/help_items.h"
 #include "sea/cursor_move.h"
 
 namespace kalvenor::ui {
@@ -21,13 +23,8 @@ inline constexpr QKeyCombination kHowToPlay(Qt::Key_F1);
 inline constexpr QKeyCombination kBestScores(Qt::CTRL, Qt::Key_H);
 }  // namespace keys
 
-// The menus' titles in the player's language. Their underlined letters are
-// the menus' keys with Alt, which each language chooses.
-QString fileMenuTitle();
-QString helpMenuTitle();
-
-// What a key does in the window. Menus, shortcuts, Tab and Esc are Qt's own
-// to handle (Elsewhere); the grid's keys work while the grid has the focus.
+// What a key does in the window. Shortcuts, Tab and Esc are Qt's own to
+// handle (Elsewhere); the grid's keys work while the grid has the focus.
 enum class KeyCommand { Elsewhere, MoveCursor, Fire, BuyBuoy, SayScore, SayFleet, SayBuoys, SayRow, SayColumn };
 
 struct KeyBinding {
@@ -37,9 +34,15 @@ struct KeyBinding {
   int button = 0;                      // for BuyBuoy: 0 for "-10"
 };
 
+// The menus' own keys, Alt with the letter each title underlines, are not
+// listed here: the How to play dialog reads them from the menu bar.
 struct GameKey {
+  GameKey(QList<KeyBinding> keys, const char* does) : keys(std::move(keys)), does(does) {}
+  GameKey(QList<KeyBinding> keys, HelpItem opens) : keys(std::move(keys)), opens(opens) {}
+
   QList<KeyBinding> keys;
-  const char* does;  // in the context "GameKeys"; keyDoes() translates it
+  const char* does = nullptr;     // in the context "GameKeys"; keyDoes() translates it
+  std::optional<HelpItem> opens;  // or the Help item the key opens, by its title
 };
 
 QList<GameKey> gameKeys();
