@@ -54,9 +54,10 @@ class Orca:
         """Every utterance logged since the mark, in order."""
         return SPOKEN.findall(self._text(self.seen))
 
-    def hears(self, condition, quiet=20, what="Orca", limit=300):
+    def hears(self, condition, quiet=90, what="Orca", limit=300):
         """Waits until condition(utterances since the mark) holds and returns
-        what it returned. A busy Orca is slow, not stuck: the wait gives up
+        what it returned. A busy Orca is slow, not stuck (a call into a busy
+        program may hold it silent for half a minute): the wait gives up
         once Orca has logged nothing at all for `quiet` seconds (or after
         `limit` seconds in all, for an Orca that logs but never says it)."""
         size, progress = -1, time.monotonic()
@@ -73,7 +74,7 @@ class Orca:
                 raise AssertionError(f"Orca did not say {what} (quiet {quiet} s, or {limit} s in all); it said {spoken}")
             time.sleep(0.05)
 
-    def says(self, pattern, quiet=20, what=None):
+    def says(self, pattern, quiet=90, what=None):
         """Waits until an utterance since the mark matches the regular
         expression; returns the utterances up to that one."""
         def found(spoken):
