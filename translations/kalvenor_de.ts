@@ -168,6 +168,18 @@
         <source>Close a dialog or a menu</source>
         <translation>Dialog oder Menü schließen</translation>
     </message>
+    <message>
+        <source>Have the screen reader say the fleet panel, ship by ship</source>
+        <translation>Flotte vom Bildschirmleser Schiff für Schiff ansagen lassen</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the buoys for sale</source>
+        <translation>Käufliche Bojen vom Bildschirmleser ansagen lassen</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
+        <translation>Zeile oder Spalte des Cursors vom Bildschirmleser ansagen lassen: die beschossenen Felder und wie viele noch frei sind</translation>
+    </message>
 </context>
 <context>
     <name>ScaleFactor</name>
@@ -258,10 +270,6 @@
 <context>
     <name>SpokenMessages</name>
     <message>
-        <source>%1, Class %2 ship</source>
-        <translation>%1, Schiff der Klasse %2</translation>
-    </message>
-    <message>
         <source>%1. Score %2</source>
         <translation>%1. Punkte %2</translation>
     </message>
@@ -272,6 +280,50 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Alle Schiffe sind versenkt. Endstand %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not fired</source>
+        <translation>
+            <numerusform>%n nicht beschossen</numerusform>
+            <numerusform>%n nicht beschossen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n cells hit</source>
+        <translation>
+            <numerusform>%1 von %n Feld getroffen</numerusform>
+            <numerusform>%1 von %n Feldern getroffen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait, the ship is sinking</source>
+        <translation>Warten, das Schiff sinkt</translation>
+    </message>
+    <message>
+        <source>No buoys left</source>
+        <translation>Keine Bojen mehr</translation>
+    </message>
+    <message>
+        <source>Buoys for sale: %1</source>
+        <translation>Bojen zu kaufen: %1</translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation>Spalte %1 %2</translation>
+    </message>
+    <message>
+        <source>row %1 %2</source>
+        <translation>Zeile %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>Menü %1</translation>
     </message>
 </context>
 <context>
@@ -419,11 +471,6 @@
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>%1 menu</source>
-        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation>Menü %1</translation>
     </message>
     <message>
         <source>Start</source>

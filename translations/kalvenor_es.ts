@@ -168,6 +168,18 @@
         <source>Close a dialog or a menu</source>
         <translation>Cerrar un diálogo o un menú</translation>
     </message>
+    <message>
+        <source>Have the screen reader say the fleet panel, ship by ship</source>
+        <translation>Hacer que el lector de pantalla diga la flota, barco por barco</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the buoys for sale</source>
+        <translation>Hacer que el lector de pantalla diga las boyas a la venta</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
+        <translation>Hacer que el lector de pantalla diga la fila o la columna del cursor: las casillas disparadas y cuántas quedan</translation>
+    </message>
 </context>
 <context>
     <name>ScaleFactor</name>
@@ -258,10 +270,6 @@
 <context>
     <name>SpokenMessages</name>
     <message>
-        <source>%1, Class %2 ship</source>
-        <translation>%1, barco de clase %2</translation>
-    </message>
-    <message>
         <source>%1. Score %2</source>
         <translation>%1. Puntos %2</translation>
     </message>
@@ -272,6 +280,50 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Todos los barcos están hundidos. Puntuación final %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not fired</source>
+        <translation>
+            <numerusform>%n sin disparar</numerusform>
+            <numerusform>%n sin disparar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n cells hit</source>
+        <translation>
+            <numerusform>%1 de %n casilla tocada</numerusform>
+            <numerusform>%1 de %n casillas tocadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait, the ship is sinking</source>
+        <translation>Espera, el barco se está hundiendo</translation>
+    </message>
+    <message>
+        <source>No buoys left</source>
+        <translation>No quedan boyas</translation>
+    </message>
+    <message>
+        <source>Buoys for sale: %1</source>
+        <translation>Boyas a la venta: %1</translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation>columna %1 %2</translation>
+    </message>
+    <message>
+        <source>row %1 %2</source>
+        <translation>fila %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>Menú %1</translation>
     </message>
 </context>
 <context>
@@ -419,11 +471,6 @@
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>%1 menu</source>
-        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation>Menú %1</translation>
     </message>
     <message>
         <source>Start</source>

@@ -168,6 +168,18 @@
         <source>Close a dialog or a menu</source>
         <translation>Sulje valintaikkuna tai valikko</translation>
     </message>
+    <message>
+        <source>Have the screen reader say the fleet panel, ship by ship</source>
+        <translation>Anna ruudunlukijan lukea laivasto laiva laivalta</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the buoys for sale</source>
+        <translation>Anna ruudunlukijan lukea myytävät poijut</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
+        <translation>Anna ruudunlukijan lukea kohdistimen rivi tai sarake: ammutut ruudut ja montako on ampumatta</translation>
+    </message>
 </context>
 <context>
     <name>ScaleFactor</name>
@@ -258,10 +270,6 @@
 <context>
     <name>SpokenMessages</name>
     <message>
-        <source>%1, Class %2 ship</source>
-        <translation>%1, %2-luokan laiva</translation>
-    </message>
-    <message>
         <source>%1. Score %2</source>
         <translation>%1. Pisteet %2</translation>
     </message>
@@ -272,6 +280,50 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Kaikki laivat on upotettu. Loppupisteet %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not fired</source>
+        <translation>
+            <numerusform>%n ampumatta</numerusform>
+            <numerusform>%n ampumatta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n cells hit</source>
+        <translation>
+            <numerusform>%1/%n ruudusta osuttu</numerusform>
+            <numerusform>%1/%n ruudusta osuttu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait, the ship is sinking</source>
+        <translation>Odota, laiva uppoaa</translation>
+    </message>
+    <message>
+        <source>No buoys left</source>
+        <translation>Poijuja ei ole jäljellä</translation>
+    </message>
+    <message>
+        <source>Buoys for sale: %1</source>
+        <translation>Myytävät poijut: %1</translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation>sarake %1 %2</translation>
+    </message>
+    <message>
+        <source>row %1 %2</source>
+        <translation>rivi %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>%1-valikko</translation>
     </message>
 </context>
 <context>
@@ -419,11 +471,6 @@
     <message>
         <source>&amp;File</source>
         <translation>&amp;Tiedosto</translation>
-    </message>
-    <message>
-        <source>%1 menu</source>
-        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation>%1-valikko</translation>
     </message>
     <message>
         <source>Start</source>

@@ -168,6 +168,18 @@
         <source>Close a dialog or a menu</source>
         <translation>Fermer une boîte de dialogue ou un menu</translation>
     </message>
+    <message>
+        <source>Have the screen reader say the fleet panel, ship by ship</source>
+        <translation>Faire annoncer la flotte par le lecteur d’écran, navire par navire</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the buoys for sale</source>
+        <translation>Faire annoncer les bouées à vendre par le lecteur d’écran</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
+        <translation>Faire annoncer la ligne ou la colonne du curseur par le lecteur d’écran : les cases visées, et combien ne le sont pas</translation>
+    </message>
 </context>
 <context>
     <name>ScaleFactor</name>
@@ -258,10 +270,6 @@
 <context>
     <name>SpokenMessages</name>
     <message>
-        <source>%1, Class %2 ship</source>
-        <translation>%1, navire de classe %2</translation>
-    </message>
-    <message>
         <source>%1. Score %2</source>
         <translation>%1. Score %2</translation>
     </message>
@@ -272,6 +280,50 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Tous les navires sont coulés. Score final %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not fired</source>
+        <translation>
+            <numerusform>%n non visée</numerusform>
+            <numerusform>%n non visées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n cells hit</source>
+        <translation>
+            <numerusform>cases touchées : %1 sur %n</numerusform>
+            <numerusform>cases touchées : %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait, the ship is sinking</source>
+        <translation>Attendez, le navire coule</translation>
+    </message>
+    <message>
+        <source>No buoys left</source>
+        <translation>Plus de bouées</translation>
+    </message>
+    <message>
+        <source>Buoys for sale: %1</source>
+        <translation>Bouées à vendre : %1</translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation>colonne %1 %2</translation>
+    </message>
+    <message>
+        <source>row %1 %2</source>
+        <translation>ligne %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation>Menu %1</translation>
     </message>
 </context>
 <context>
@@ -419,11 +471,6 @@
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>%1 menu</source>
-        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation>Menu %1</translation>
     </message>
     <message>
         <source>Start</source>

@@ -4,7 +4,7 @@
 namespace kalvenor::ui {
 
 GameSession::GameSession(RandomSource& random, SoundChannels& sound, WindowTimers::Clock clock)
-    : timers_(std::move(clock)), game_(window_, timers_, sound, random) {
+    : timers_(std::move(clock)), game_(window_, timers_, sound, random, &listeners_) {
   timers_.defer(Timer::Tmr1);
   QObject::connect(&window_, &SeaWindow::menuChosen, &window_, [this](MenuItem item) {
     runOwedTicks();

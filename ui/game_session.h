@@ -3,7 +3,7 @@
 // One run of the game: the window, its timers and pictures, and the game
 // logic Frmsea bound to them with the sound channels it is given. Menu
 // commands, clicks and timer ticks go to Frmsea's handlers; Frmsea answers
-// through the window's View.
+// through the window's View, and tells its events to the listeners attached.
 //
 // Tmr1 never wakes the program. Its tick only draws a number from the random
 // sequence, and nothing sees the sequence but the next handler of Frmsea; so
@@ -14,6 +14,7 @@
 
 #include <optional>
 
+#include "game_listeners.h"
 #include "kalvenor/frmsea.h"
 #include "sea/pictures.h"
 #include "sea_window.h"
@@ -34,6 +35,8 @@ class GameSession {
   SeaWindow& window() { return window_; }
   WindowTimers& timers() { return timers_; }
   const Frmsea& game() const { return game_; }
+  // From now on the listener hears the game's events.
+  void attach(GameEvents& listener) { listeners_.attach(listener); }
 
  private:
   // Runs the Tmr1 ticks owed since the last event; every event that reaches
@@ -44,6 +47,7 @@ class GameSession {
   std::optional<const Pictures> pictures_;  // outlives the window that shows them
   SeaWindow window_;
   WindowTimers timers_;
+  GameListeners listeners_;
   Frmsea game_;
 };
 

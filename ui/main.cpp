@@ -16,11 +16,26 @@
 #include "command_line.h"
 #include "game_session.h"
 #include "help/help_menu.h"
+#include "reader/screen_reader_part.h"
 #include "sea/sea_form.h"
 #include "settings_menu.h"
 #include "sound/sound_library.h"
 #include "language/translations.h"
 #include "window_style.h"
+
+namespace {
+
+// A finished game's score goes into the best scores.
+class ScoreKeeper final : public kalvenor::NullGameEvents {
+ public:
+  explicit ScoreKeeper(kalvenor::ui::BestScores& scores) : scores_(scores) {}
+  void gameFinished(std::int16_t score) override { scores_.record(score); }
+
+ private:
+  kalvenor::ui::BestScores& scores_;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // The name, not the program file's, names the folder of the best scores.
@@ -54,16 +69,21 @@ int main(int argc, char* argv[]) {
   kalvenor::ui::SettingsMenu settings(*session.window().menuBar(),
                                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
   kalvenor::ui::HelpMenu help(*session.window().menuBar(), session.window(), scores);
-  session.window().nameForScreenReader(settings.menu());
-  session.window().nameForScreenReader(help.menu());
+  ScoreKeeper scoreKeeper(scores);
+  session.attach(scoreKeeper);
+  kalvenor::ui::ScreenReaderPart reader(session.window().form(), session.game());
+  session.attach(reader);
+  reader.nameForScreenReader(session.window().fileMenu());
+  reader.nameForScreenReader(settings.menu());
+  reader.nameForScreenReader(help.menu());
+  QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::boardAsked, &app,
+                   [&reader](kalvenor::ui::KeyCommand asked) { reader.answer(asked); });
   const auto showSymbols = [&session, &help](bool shown) {
     session.window().form().setCellSymbolsShown(shown);
     help.setCellSymbolsShown(shown);
   };
   showSymbols(settings.symbolsOnCells());
   QObject::connect(&settings, &kalvenor::ui::SettingsMenu::symbolsOnCellsChanged, &app, showSymbols);
-  QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::gameOver, &app,
-                   [&scores](int score) { scores.record(score); });
   // Exit ends the program at once. quit() would close the window first and
   // so run the unload step, which only closing the window may do.
   QObject::connect(&session.window(), &kalvenor::ui::SeaWindow::programEndRequested, &app,

@@ -10,30 +10,23 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "reader/accessible_names.h"
-#include "help/game_keys.h"
 #include "kalvenor/fleet.h"
-#include "sea/pictures.h"
-#include "sea/picture_box.h"
 #include "language/qt_text.h"
+#include "language/translations.h"
+#include "reader/accessible_names.h"
+#include "reader/sea_grid_accessible.h"
+#include "sea/picture_box.h"
+#include "sea/pictures.h"
 #include "sea/screen_units.h"
 #include "sea/sea_form.h"
 #include "sea/sea_grid.h"
-#include "reader/sea_grid_accessible.h"
-#include "reader/spoken_messages.h"
-#include "language/translations.h"
 
 namespace kalvenor::ui {
 
 SeaWindow::SeaWindow(QWidget* parent)
-    : QMainWindow(parent),
-      form_(new SeaForm(this)),
-      messages_(new SpokenMessages(form_)),
-      narrator_(*messages_),
-      buoyReporter_(form_->grid(), *messages_) {
+    : QMainWindow(parent), form_(new SeaForm(this)) {
   // Qt keeps one copy of each factory however often it is installed.
   QAccessible::installFactory(&SeaGridAccessible::factory);
-  QAccessible::installFactory(&SpokenMessagesAccessible::factory);
   setWindowTitle(QStringLiteral("Kalvenor"));
   setCentralWidget(form_);
   buildMenu();
@@ -50,21 +43,9 @@ void SeaWindow::setPictures(const Pictures& pictures) {
   form_->setPictures(pictures);
 }
 
-void SeaWindow::nameForScreenReader(QMenu& menu) {
-  // A screen reader names the open menu by its title. Orca speaks a title
-  // only for the role "menu", which Qt gives no object, so the menu also says
-  // it as it opens, before the reader speaks the first item.
-  menu.setAccessibleName(QString(menu.title()).remove(QLatin1Char('&')));
-  connect(&menu, &QMenu::aboutToShow, this, [this, &menu] {
-    //: Said as the menu opens: "File menu".
-    messages_->say(tr("%1 menu").arg(menu.accessibleName()));
-  });
-}
-
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  nameForScreenReader(*file);
+  fileMenu_ = menuBar()->addMenu(tr("&File"));
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, tr("Start")},
       {MenuItem::Mnusound, tr("Sound")},
@@ -72,7 +53,7 @@ void SeaWindow::buildMenu() {
       {MenuItem::Mnuexit, tr("Exit")},
   }};
   for (const auto& [item, caption] : items) {
-    QAction* action = file->addAction(caption);
+    QAction* action = fileMenu_->addAction(caption);
     connect(action, &QAction::triggered, this, [this, item] { emit menuChosen(item); });
     menu_[static_cast<int>(item)] = action;
   }
@@ -98,13 +79,7 @@ void SeaWindow::setShown(Control control, int index, bool shown) {
   }
 }
 
-void SeaWindow::setCellColour(int cell, CellColour colour) {
-  SeaGrid& grid = form_->grid();
-  if (cell < 0 || cell >= kCells) return;
-  buoyReporter_.colourChanging(cell, grid.cellColour(cell), toQColor(colour));
-  narrator_.cellColourChanged(grid.cellColour(cell), toQColor(colour));
-  grid.setCellColour(cell, toQColor(colour));
-}
+void SeaWindow::setCellColour(int cell, CellColour colour) { form_->grid().setCellColour(cell, toQColor(colour)); }
 
 void SeaWindow::setCellEnabled(int cell, bool enabled) { form_->grid().setCellEnabled(cell, enabled); }
 
@@ -120,7 +95,6 @@ void SeaWindow::setCaption(Control control, std::string_view caption) {
   if (!label) return;
   //: The score as the game writes it: " 1000", "-20".
   label->setText(control == Control::Lblscore2 ? tr("%1").arg(toQString(caption)) : translatedCaption(caption));
-  if (control == Control::Lblscore2) narrator_.scoreShown(label->text());
 }
 
 void SeaWindow::moveControl(Control control, int index, TwipPoint position) {
@@ -141,20 +115,33 @@ void SeaWindow::setMenuChecked(MenuItem item, bool checked) {
 
 void SeaWindow::endProgram() { emit programEndRequested(); }
 
-void SeaWindow::gameFinished(std::int16_t score) {
-  narrator_.gameOver();
-  emit gameOver(score);
-}
-
 void SeaWindow::keyPressEvent(QKeyEvent* event) {
-  const int button = event->key() - Qt::Key_1;
-  if (button >= 0 && button < controlCount(Control::Cmdbuoy) && !event->isAutoRepeat()) {
-    form_->pressBuoyButton(button);
-  } else if (event->keyCombination() == keys::kSayScore && form_->captionLabel(Control::Lblscore2)->isVisible()) {
-    narrator_.sayScore();
-  } else {
-    QMainWindow::keyPressEvent(event);
+  const std::optional<KeyBinding> bound = boundKey(event->keyCombination());
+  SeaGrid& grid = form_->grid();
+  // The grid's keys reach it from the grid, as a click would; a key the
+  // list holds for something else is left to Qt.
+  switch (bound ? bound->command : KeyCommand::Elsewhere) {
+    case KeyCommand::MoveCursor:
+      if (!grid.hasFocus()) break;
+      grid.moveCursor(bound->move);
+      return;
+    case KeyCommand::Fire:
+      if (!grid.hasFocus()) break;
+      grid.fireAtCursor(event->isAutoRepeat());
+      return;
+    case KeyCommand::BuyBuoy:
+      if (!event->isAutoRepeat()) form_->pressBuoyButton(bound->button);
+      return;
+    case KeyCommand::SayScore:
+    case KeyCommand::SayFleet:
+    case KeyCommand::SayBuoys:
+    case KeyCommand::SayRow:
+    case KeyCommand::SayColumn:
+      emit boardAsked(bound->command);
+      return;
+    case KeyCommand::Elsewhere: break;
   }
+  QMainWindow::keyPressEvent(event);
 }
 
 void SeaWindow::closeEvent(QCloseEvent* event) {

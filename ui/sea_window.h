@@ -3,17 +3,17 @@
 // The game window Frmsea as the player sees it: the "File" menu over the sea
 // form. It shows what the game logic tells it through View and reports the
 // player's commands and clicks as signals; it keeps no game state of its own.
-// Keys take the same roads as clicks: Alt+F opens the menu, the grid has its
-// cursor (sea_grid.h), and 1 to 5 press the buoy buttons "-10" to "-50".
-// Ctrl+N and Ctrl+Q are Start's and Exit's shortcuts (game_keys.h). A screen
-// reader hears what changes (narrator.h); S asks it for the score.
+// Keys take the same roads as clicks, from the one list of keys
+// (game_keys.h): Alt+F opens the menu, the grid has its cursor (sea_grid.h),
+// 1 to 5 press the buoy buttons "-10" to "-50", Ctrl+N and Ctrl+Q are Start's
+// and Exit's shortcuts; the keys that ask about the board are passed on to
+// whoever speaks for a screen reader.
 
 #include <QMainWindow>
 
 #include <array>
 
-#include "reader/buoy_reporter.h"
-#include "reader/narrator.h"
+#include "help/game_keys.h"
 #include "kalvenor/view.h"
 
 class QAction;
@@ -23,7 +23,6 @@ namespace kalvenor::ui {
 
 class Pictures;
 class SeaForm;
-class SpokenMessages;
 
 class SeaWindow final : public QMainWindow, public View {
   Q_OBJECT
@@ -44,13 +43,9 @@ class SeaWindow final : public QMainWindow, public View {
   void setMenuEnabled(MenuItem item, bool enabled) override;
   void setMenuChecked(MenuItem item, bool checked) override;
   void endProgram() override;
-  void gameFinished(std::int16_t score) override;
-
-  // A menu of the window's menu bar, named for a screen reader and saying
-  // its title as it opens.
-  void nameForScreenReader(QMenu& menu);
 
   SeaForm& form() { return *form_; }
+  QMenu& fileMenu() { return *fileMenu_; }
   QAction& menuAction(MenuItem item) { return *menu_[static_cast<int>(item)]; }
 
  signals:
@@ -60,9 +55,8 @@ class SeaWindow final : public QMainWindow, public View {
   // The player closes the window; Exit does not raise this.
   void closing();
   void programEndRequested();
-  // A game finished with this score, once a game; the game's end itself
-  // shows no message.
-  void gameOver(int score);
+  // A key asks about the board: the score, the fleet, the buoys, a line.
+  void boardAsked(kalvenor::ui::KeyCommand asked);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -73,9 +67,7 @@ class SeaWindow final : public QMainWindow, public View {
 
   const Pictures* pictures_ = nullptr;
   SeaForm* form_;
-  SpokenMessages* messages_;
-  Narrator narrator_;
-  BuoyReporter buoyReporter_;
+  QMenu* fileMenu_ = nullptr;  // owned by the menu bar
   std::array<QAction*, 4> menu_{};
 };
 

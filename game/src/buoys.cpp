@@ -54,6 +54,7 @@ void Frmsea::asetapoiju() {
   buoyzone = 0;
   buoybusy = 1;
   setCellColour(buoycell, CellColour::DarkYellow);
+  events_.buoyDropped(buoycell);
   hide(Control::Lbllbuoy);
   buoyheard = 0;
   buoyround = 0;
@@ -91,6 +92,7 @@ void Frmsea::tmr6Timer() {
   ++buoyround;
   if (buoyround == 4) {
     setCellColour(buoycell, CellColour::Grey);
+    if (buoyheard == 0) events_.buoyHeard(buoycell, 0);
     buoyheard = -1;
     poijuok();
   } else if (buoyheard > 0) {
@@ -111,6 +113,7 @@ void Frmsea::tmr5Timer() {
   if (buoyflash == buoyheard) {
     disable(Timer::Tmr5);
     setCellColour(buoycell, CellColour::DarkYellow);
+    events_.buoyHeard(buoycell, buoyheard);
     enable(Timer::Tmr6);
   }
 }

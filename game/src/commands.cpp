@@ -59,6 +59,7 @@ void Frmsea::mnustartClick() {
     for (int n = 0; n < controlCount(control); ++n) show(control, n);
   }
   enable(Timer::Tmr2);
+  events_.gameStarted();
 }
 
 void Frmsea::mnusoundClick() { setSoundChecked(!screen_.soundChecked); }

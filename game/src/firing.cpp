@@ -7,7 +7,10 @@
 namespace kalvenor {
 
 void Frmsea::picareaClick(int cell) {
-  if (busy != 0) return;
+  if (busy != 0) {  // a ship sinks
+    events_.shotRefused(cell);
+    return;
+  }
   if (shot[cell] == 0 && buoymode == 1 && buoybusy == 0) {
     buoycell = static_cast<GridIndex>(cell);
     asetapoiju();
@@ -22,9 +25,11 @@ void Frmsea::picareaClick(int cell) {
     setCellColour(cell, CellColour::Red);
     if (screen_.soundChecked) playShotSound(Channel::One, kHitWave, Timer::Tmr7);
     osui();
+    events_.shotFired(cell, hits[hitship] == classOf(hitship).cells ? ShotResult::Sunk : ShotResult::Hit);
   } else {
     if (screen_.soundChecked) playShotSound(Channel::Two, kMissWave, Timer::Tmr8);
     setCellColour(cell, CellColour::Cyan);
+    events_.shotFired(cell, ShotResult::Miss);
   }
 }
 
@@ -58,6 +63,8 @@ void Frmsea::naytaosuma() {
   enable(Timer::Tmr4);
   ++hits[s];
   if (hits[s] >= 1 && hits[s] <= info.cells) setPanelImage(s, info.intactImage + hits[s]);
+  events_.shipHit(s, hits[s]);
+  if (hits[s] == info.cells) events_.shipSunk(s);
   if (hits[s] < info.cells) busy = 0;
   if (hits[s] == info.cells) enable(Timer::Tmr3);
 }
@@ -114,7 +121,7 @@ void Frmsea::eilaivoja() {
   hide(Control::Lbllbuoy);
   for (int k = 0; k < kCells; ++k) setCellEnabled(k, false);
   setMenuEnabled(MenuItem::Mnustart, true);
-  if (finishing) view_.gameFinished(score);
+  if (finishing) events_.gameFinished(score);
 }
 
 }  // namespace kalvenor

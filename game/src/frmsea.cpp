@@ -8,8 +8,8 @@
 
 namespace kalvenor {
 
-Frmsea::Frmsea(View& view, Timers& timers, SoundChannels& sound, RandomSource& random)
-    : view_(view), timers_(timers), sound_(sound), random_(random) {}
+Frmsea::Frmsea(View& view, Timers& timers, SoundChannels& sound, RandomSource& random, GameEvents* events)
+    : view_(view), timers_(timers), sound_(sound), random_(random), events_(events ? *events : unheard_) {}
 
 void Frmsea::onTimer(Timer timer) {
   switch (timer) {
@@ -84,6 +84,7 @@ std::string scoreText(std::int16_t score) {
 void Frmsea::showScore() {
   screen_.scoreCaption = scoreText(score);
   view_.setCaption(Control::Lblscore2, screen_.scoreCaption);
+  events_.scoreChanged(score);
 }
 
 void Frmsea::setMenuEnabled(MenuItem item, bool enabled) {

@@ -3,11 +3,15 @@
 """A whole game of Kalvenor with the keyboard alone, as a blind player
 plays it with Orca: the File menu's title and the Sound item's check mark
 on Alt+F, File > Start through Alt+F, a buoy bought with the key 1
-and dropped with Space, Sound switched off from the menu, a shot at every
-cell through the grid's cursor, the score asked for with S, the end of the
-game, Stop playing and Exit. Orca's words are checked at every step: the
-cursor cell once the grid shows, one cell for one arrow, each shot's result
-and score, the buoy and its count, the end of the game with the final score.
+and dropped with Space, the board asked for with F, B, R and C, Sound
+switched off from the menu, a shot at every cell through the grid's cursor,
+the score asked for with S, the end of the game, Stop playing and Exit.
+Orca's words are checked at every step: the cursor cell once the grid
+shows, one cell for one arrow, each shot's result and score with the ship a
+hit found, a shot's caption said once, one "Wait" for the shots a sinking
+ignores, the buoy and its count, the fleet, the buoys for sale, the cursor's
+row and column, the end of the game with the final score. The player goes on
+once Orca has said what the last keys did, however slow a busy Orca is.
 Then the Help menu's dialogs by their keys, read through the accessibility
 bus: the score in Best scores before and after a restart, How to play,
 About; Ctrl+N, Ctrl+Q and the command line's statuses.
@@ -29,9 +33,28 @@ from harness.screen import BLACK, BLUE, CYAN, DARK_YELLOW, GREY, RED, YELLOW  # 
 
 # Orca 43 stops listening to anyone when keys come much faster.
 KEY_DELAY_MS = 50
-SHOT = r"^(Shooted, no ship on area|Hit without sinking ship|Hit and sunk, Class [ABCD] ship)\. Score (-?\d+)\.$"
+SHOT = (r"^(?P<result>Shooted, no ship on area"
+        r"|Hit without sinking ship, Class (?P<class>[ABCD]) ship, (?P<hit>\d) of (?P<cells>\d) cells hit"
+        r"|Hit and sunk, Class [ABCD] ship)\. Score (?P<score>-?\d+)\.$")
+WAIT = "Wait, the ship is sinking."
+CELL = r"Row \d+, column \d+\."
+CLASS_CELLS = {"A": "6", "B": "4", "C": "3", "D": "2"}
+# A shot's result said again alone, as the cell's description would say it.
+BARE_CAPTIONS = ("Shooted, no ship on area.", "Hit without sinking ship.", "Hit and sunk.")
+SHOTS_BETWEEN_LISTENING = 5
 IN_GAME = ("Sound", "Stop playing", "Exit")
 GAME_OVER = ("Start", "Sound", "Stop playing", "Exit")
+
+
+def said_twice(spoken):
+    """A shot's caption said alone, as the cell's changed description, right
+    before the message that says it again; Orca's echo of a key aside. (A cell
+    that the cursor reaches is read by its name and then its caption, which
+    a shot that came before Orca read it may already have changed: that is
+    the cell, not the shot, said.)"""
+    words = [w for w in spoken if not w.endswith(" ")]
+    return [(a, b) for before, a, b in zip([""] + words, words, words[1:])
+            if a in BARE_CAPTIONS and b.startswith(a[:-1]) and not re.fullmatch(CELL, before)]
 
 
 def buoy_button_shown(game, k):
@@ -46,32 +69,61 @@ def fired(game):
     return sum(colour in (CYAN, RED, BLACK) for colour in game.look().cells())
 
 
+def listen(orca, game, fired_before):
+    """Waits until Orca has said every shot fired since the mark."""
+    shots = fired(game) - fired_before
+    orca.hears(lambda said: len([w for w in said if re.match(SHOT, w)]) >= shots, what=f"{shots} shots")
+
+
 def fire_and_listen(keys, orca, row, fired_before):
-    """Fires at the row, then waits until Orca has said every shot fired
-    since the mark: the player listens before going on."""
-    keys.fire_at_row(row)
-    shots = fired(keys.game) - fired_before
-    wait_until(lambda: len(spoken_shots(orca)) >= shots, 60, f"Orca to say {shots} shots")
+    """Space at every grey cell of the row, a few shots at a time, each time
+    until Orca has said every shot fired since the mark: the player listens
+    before going on. Again after a sinking held the grid, until no grey cell
+    is left or the game is over."""
+    game = keys.game
+    cells = range(row * COLUMNS, (row + 1) * COLUMNS)
+    for _ in range(8):
+        game.look()
+        todo = [k for k in cells if game.cell(k) == GREY]
+        if not todo or over(game):
+            return
+        for first in range(0, len(todo), SHOTS_BETWEEN_LISTENING):
+            keys.fire(todo[first:first + SHOTS_BETWEEN_LISTENING])
+            listen(orca, game, fired_before)
+        game.look()
+        if any(game.cell(k) == GREY for k in todo):
+            time.sleep(SINKING_SECONDS)
+    raise AssertionError(f"row {row} kept ignoring Space")
 
 
 def check_shots_spoken(orca, game, fired_before):
     """Every shot since the mark was spoken with its result and the score,
     a sinking for each ship, and the end of the game last, with the score
     the last shot left."""
-    final = orca.says(r"^Every ship is sunk\. Final score -?\d+\.$", 60, "the end of the game")[-1]
+    final = orca.says(r"^Every ship is sunk\. Final score -?\d+\.$", what="the end of the game")[-1]
     shots = spoken_shots(orca)
     results = [shot.group(1) for shot in shots]
     expect(len(shots) == fired(game) - fired_before, f"{len(shots)} shots spoken, {fired(game) - fired_before} fired")
     expect(sum(result.startswith("Hit and sunk") for result in results) == 10, "not every sinking was spoken")
-    expect(results.count("Shooted, no ship on area") > 0 and results.count("Hit without sinking ship") > 0,
-           "no miss or no hit was spoken")
+    hits = [shot for shot in shots if shot.group("class")]
+    expect(results.count("Shooted, no ship on area") > 0 and hits, "no miss or no hit was spoken")
+    expect(all(CLASS_CELLS[hit["class"]] == hit["cells"] and hit["hit"] < hit["cells"] for hit in hits),
+           f"a hit named a ship it cannot be: {[hit[0] for hit in hits if CLASS_CELLS[hit['class']] != hit['cells']]}")
     spoken = orca.said()
+    told = [words for words in spoken if re.match(SHOT, words) or words == WAIT]
+    waits = [k for k, words in enumerate(told) if words == WAIT]
+    expect(waits, "no shot lost to a sinking was answered with a wait")
+    expect(all(told[k - 1].startswith("Hit and sunk") for k in waits),
+           "a wait was said twice for one sinking, or without a sinking")
+    expect(not said_twice(spoken), f"a shot's caption was said twice: {said_twice(spoken)[:3]}")
     expect(not any(re.match(SHOT, words) for words in spoken[spoken.index(final):]), "a shot spoken after the end")
     expect(spoken.count(final) == 1, f"the end of the game was spoken {spoken.count(final)} times")
-    expect(final.endswith(f"Final score {shots[-1].group(2)}."), f"{final!r} after {shots[-1].group(0)!r}")
+    expect(final.endswith(f"Final score {shots[-1]['score']}."), f"{final!r} after {shots[-1].group(0)!r}")
     print("a miss, a hit, a sinking, the end:",
           [next(shot.group(0) for shot in shots if shot.group(1).startswith(kind))
            for kind in ("Shooted", "Hit without", "Hit and sunk")], final)
+    after = told[waits[0] - 1:waits[0] + 2]
+    print("Space while a ship sinks:", after)
 
 
 def dialog(reader, keys, press, title):
@@ -79,12 +131,11 @@ def dialog(reader, keys, press, title):
     it as the reader sees it."""
     for key in press.split():
         if key.startswith("alt+"):
-            keys.alt(key[len("alt+"):])
-            time.sleep(0.5)  # the menu opens
+            keys.alt(key[len("alt+"):], keys.help_menu_open)
         else:
             keys.press(key)
     found = wait_until(lambda: next((window for app in reader.pyatspi.Registry.getDesktop(0) for window in app or []
-                                     if window is not None and window.name == title), None), 10, title)
+                                     if window is not None and window.name == title), None), 30, title)
     keys.game.desk.xdotool("windowfocus", "--sync", keys.game.desk.window_id(title))  # as a window manager would
     return found
 
@@ -92,7 +143,7 @@ def dialog(reader, keys, press, title):
 def close(keys, title):
     desk = keys.game.desk
     keys.press("Escape")
-    wait_until(lambda: not desk.windows(title), 10, f"{title!r} to close")
+    wait_until(lambda: not desk.windows(title), 30, f"{title!r} to close")
     desk.xdotool("windowfocus", "--sync", desk.window_id("Kalvenor"))
 
 
@@ -140,9 +191,9 @@ def help_after_a_restart(desk, program, score):
     close(keys, "About Kalvenor")
 
     keys.press("ctrl+n")  # Start is enabled on the title
-    wait_until(lambda: game.look().cell(0) == GREY, 5, "Ctrl+N to start a game")
+    wait_until(lambda: game.look().cell(0) == GREY, game.timeout, "Ctrl+N to start a game")
     keys.fire([0])
-    wait_until(lambda: game.look().cell(0) in (CYAN, RED, BLACK), 5, "the shot at cell 0")
+    wait_until(lambda: game.look().cell(0) in (CYAN, RED, BLACK), game.timeout, "the shot at cell 0")
     keys.press("ctrl+n")  # Start is disabled in a game: nothing
     time.sleep(1.0)
     expect(game.look().cell(0) in (CYAN, RED, BLACK), "Ctrl+N started a game while Start was disabled")
@@ -179,43 +230,59 @@ def play(program, artifacts):
         expect(best_scores(reader, keys) == [], "Best scores has rows before any game")
 
         orca.mark()
-        keys.alt("f")
+        keys.alt("f", keys.file_menu_open)
         opened = orca.says(r"^Start\.$", what="the File menu's first item")
         print("Alt+F:", opened)
         expect("File menu." in opened, "the File menu's title is not spoken before its first item")
         keys.press("Down")
         print("Down:", orca.says(r"^Sound checked\.$", what="the Sound item with its check mark"))
         keys.press("Escape", "Escape")  # the menu closes, then the menu bar lets go of the keys
-        wait_until(lambda: game.look().at(30, 5) == BLUE, 5, "the File menu to close")
+        wait_until(lambda: game.look().at(30, 5) == BLUE, game.timeout, "the File menu to close")
 
         orca.mark()
         keys.menu("Start", ("Start", "Sound", "Exit"))
-        wait_until(lambda: game.look().cell(0) == GREY, 5, "the grid")
+        wait_until(lambda: game.look().cell(0) == GREY, game.timeout, "the grid")
         expect(all(buoy_button_shown(game, k) for k in range(5)), "the buoy buttons are not shown")
-        print("Start:", orca.says(r"^Not shooted area\.$", 10, "the cursor cell after Start"))
+        print("Start:", orca.says(r"^Not shooted area\.$", what="the cursor cell after Start"))
         expect("Row 1, column 1." in orca.said(), "the cursor cell's name is not spoken after Start")
 
         orca.mark()
         keys.press("1")
-        wait_until(lambda: not buoy_button_shown(game.look(), 0), 5, "the buoy buttons to hide")
+        wait_until(lambda: not buoy_button_shown(game.look(), 0), game.timeout, "the buoy buttons to hide")
         print("key 1:", orca.says(r"^Score 990\.$", what="the score after buying a buoy"))
         orca.mark()
         keys.fire([0])
-        wait_until(lambda: game.look("buoy-dropped.png").cell(0) in (DARK_YELLOW, YELLOW), 5, "the buoy on cell 0")
+        wait_until(lambda: game.look("buoy-dropped.png").cell(0) in (DARK_YELLOW, YELLOW), game.timeout, "the buoy on cell 0")
         keys.press("2")  # the buttons are hidden while the buoy listens: nothing
         time.sleep(0.3)
         expect(not buoy_button_shown(game.look(), 1), "key 2 showed or pressed a hidden button")
-        print("buoy:", orca.says(r"^(no flash|1 flash|\d+ flashes)\.$", 10, "the buoy's count"))
+        print("buoy:", orca.says(r"^(no flash|1 flash|\d+ flashes)\.$", what="the buoy's count"))
         expect("Listening buoy." in orca.said(), "the buoy's drop is not spoken")
 
         orca.mark()
+        keys.press("Down")  # the player hears the cell before firing at it
+        keys.cursor = COLUMNS
+        orca.hears(lambda said: said[said.index("Row 2, column 1."):][1:2] if "Row 2, column 1." in said else None,
+                   what="the cell one arrow down")
         with desk.recording("a-shot-with-sound") as wav:
-            keys.fire([COLUMNS])  # one arrow down, one shot heard whole: a hit or a miss
+            keys.press("space")  # one shot heard whole: a hit or a miss
             time.sleep(1.5)
         expect(audible_seconds(wav) > 0.05, "a shot with Sound on is not heard")
         print("Down, Space:", orca.says(SHOT, what="the shot's result"))
-        cells = [words for words in orca.said() if re.fullmatch(r"Row \d+, column \d+\.", words)]
+        cells = [words for words in orca.said() if re.fullmatch(CELL, words)]
         expect(cells == ["Row 2, column 1."], f"one arrow down spoke {cells}")
+        expect(not said_twice(orca.said()), f"the shot was said twice: {orca.said()}")
+
+        # The board on request, in the words of the panel, the buttons and the legend.
+        for key, pattern, what in (
+                ("f", r"^Class A ship, [^.]+\. Class B ship, [^.]+\. (Class [BCD] ship, [^.]+\. ){7}Class D ship, [^.]+\.$",
+                 "the fleet"),
+                ("b", r"^Buoys for sale: -20, -30, -40, -50\.$", "the buoys for sale"),
+                ("r", r"^Row 2: column 1 [a-z][^;]*; 29 not fired\.$", "the cursor's row"),
+                ("c", r"^Column 1: (row [12] [a-z][^;]*; )+2[34] not fired\.$", "the cursor's column")):
+            orca.mark()
+            keys.press(key)
+            print(f"key {key.upper()}:", orca.says(pattern, what=what)[-1])
 
         orca.mark()
         fired_before = fired(game)

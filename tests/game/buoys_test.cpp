@@ -179,6 +179,17 @@ TEST_F(Buoys, TwoShipCellsHeardFlashAtTheirMilliseconds) {
                                                         {5400, 'd'}, {6400, 'g'}}));
 }
 
+TEST_F(Buoys, ABuoyTellsItsDropAndWhatItHeardAtTheEndOfEachBurstOrOfASilentCycle) {
+  h.events.log.clear();
+  drop(0, 363);
+  h.advance(7000);
+  drop(1, 520);
+  h.advance(5000);
+  EXPECT_EQ(h.events.log, (std::vector<std::string>{"score 990", "buoy 363", "buoy 363 heard 2", "buoy 363 heard 2",
+                                                    "buoy 363 heard 2", "score 970", "buoy 520",
+                                                    "buoy 520 heard 0"}));
+}
+
 TEST_F(Buoys, AClickOnTheBuoyCellDuringItsCycleMarksItShotButFiresNot) {
   drop(0, 520);
   h.click(520);

@@ -102,6 +102,23 @@ TEST_F(Firing, ClicksAreIgnoredWhileASinkingSequenceRuns) {
   EXPECT_EQ(h.game.shot[700], 1);
 }
 
+TEST_F(Firing, TheGameTellsEachShotWithItsShipAndEachClickItIgnores) {
+  h.events.log.clear();
+  h.click(700);
+  h.click(600);
+  h.click(630);
+  h.click(1);
+  h.click(2);
+  EXPECT_EQ(h.events.log, (std::vector<std::string>{"score 999", "shot 700 miss", "score 998", "hit ship 6, 1 cells",
+                                                    "shot 600 hit", "score 997", "score 1197",
+                                                    "hit ship 6, 2 cells", "sunk ship 6", "shot 630 sunk", "refused 1",
+                                                    "refused 2"}));
+  h.events.log.clear();
+  h.advance(600);
+  h.click(700);  // fired at before: no shot to tell
+  EXPECT_TRUE(h.events.log.empty());
+}
+
 // The panel images of one sinking, tick by tick, and the moment the grid
 // opens again: E - N ticks of 100 ms after the sinking hit.
 struct SinkingCase {
@@ -205,7 +222,7 @@ TEST_F(Firing, AFinishedGameTellsItsFinalScoreOnce) {
     h.click(lastCell(s));
     h.advance(1300);  // the marker's 20 ticks each run the end-of-game test
   }
-  EXPECT_EQ(h.view.finishedScores(), (std::vector<std::int16_t>{1000 - 31 + 2000}));
+  EXPECT_EQ(h.events.finishedScores, (std::vector<std::int16_t>{1000 - 31 + 2000}));
 }
 
 TEST_F(Firing, ShotSoundsFollowTheSoundCheckMark) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "kalvenor/frmsea.h"
@@ -36,12 +37,38 @@ inline std::vector<float> placing(int ship, int orient, int anchor) {
   return {orientationNumber(orient), anchorNumber(shapeOf(ship, orient), anchor)};
 }
 
+// What the game told of its events, one line each ("hit ship 6, 1 cells"),
+// and the final scores apart.
+class RecordingEvents final : public GameEvents {
+ public:
+  void gameStarted() override { log.push_back("started"); }
+  void shipHit(int ship, int cellsHit) override {
+    log.push_back("hit ship " + std::to_string(ship) + ", " + std::to_string(cellsHit) + " cells");
+  }
+  void shipSunk(int ship) override { log.push_back("sunk ship " + std::to_string(ship)); }
+  void shotFired(int cell, ShotResult result) override {
+    static constexpr std::array<const char*, 3> results = {"miss", "hit", "sunk"};
+    log.push_back("shot " + std::to_string(cell) + " " + results[static_cast<int>(result)]);
+  }
+  void shotRefused(int cell) override { log.push_back("refused " + std::to_string(cell)); }
+  void scoreChanged(std::int16_t score) override { log.push_back("score " + std::to_string(score)); }
+  void buoyDropped(int cell) override { log.push_back("buoy " + std::to_string(cell)); }
+  void buoyHeard(int cell, int shipCells) override {
+    log.push_back("buoy " + std::to_string(cell) + " heard " + std::to_string(shipCells));
+  }
+  void gameFinished(std::int16_t score) override { finishedScores.push_back(score); }
+
+  std::vector<std::string> log;
+  std::vector<std::int16_t> finishedScores;
+};
+
 struct Harness {
   RecordingView view;
   VirtualClock clock;
   RecordingSound sound;
   ScriptedRandom random;
-  Frmsea game{view, clock, sound, random};
+  RecordingEvents events;
+  Frmsea game{view, clock, sound, random, &events};
 
   void feed(std::initializer_list<float> numbers) {
     for (float r : numbers) random.append(r);

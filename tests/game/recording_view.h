@@ -3,7 +3,6 @@
 // A view that keeps what it was told, for tests: its own mirror of
 // the controls and a log of every operation, one line each.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,20 +23,16 @@ class RecordingView final : public View {
   void setMenuEnabled(MenuItem item, bool enabled) override;
   void setMenuChecked(MenuItem item, bool checked) override;
   void endProgram() override;
-  // Kept apart from the log, which shows what the player sees.
-  void gameFinished(std::int16_t score) override { finished_.push_back(score); }
 
   const Screen& screen() const { return screen_; }
   const std::vector<std::string>& log() const { return log_; }
   void clearLog() { log_.clear(); }
   bool ended() const { return ended_; }
-  const std::vector<std::int16_t>& finishedScores() const { return finished_; }
 
  private:
   Screen screen_;
   std::vector<std::string> log_;
   bool ended_ = false;
-  std::vector<std::int16_t> finished_;
 };
 
 }  // namespace kalvenor

@@ -11,6 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "kalvenor/frmsea.h"
+#include "kalvenor/virtual_clock.h"
+#include "reader/screen_reader_part.h"
 #include "sea/picture_box.h"
 #include "sea/sea_form.h"
 #include "sea/sea_grid.h"
@@ -28,6 +31,8 @@ class AccessibleSeaTest : public QObject {
  private slots:
   void init() {
     window_ = std::make_unique<SeaWindow>();
+    game_ = std::make_unique<kalvenor::Frmsea>(*window_, clock_, sound_, random_);
+    reader_ = std::make_unique<kalvenor::ui::ScreenReaderPart>(window_->form(), *game_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     for (int cell = 0; cell < kalvenor::kCells; ++cell) {
@@ -35,7 +40,11 @@ class AccessibleSeaTest : public QObject {
       window_->setCellColour(cell, CellColour::Grey);
     }
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() {
+    reader_.reset();
+    game_.reset();
+    window_.reset();
+  }
 
   void gridIsATableOfNamedCells() {
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid());
@@ -83,27 +92,32 @@ class AccessibleSeaTest : public QObject {
     QVERIFY(!table->child(0)->state().focused);
   }
 
-  // A buoy at cell 95 that hears 2: two flashes a burst, three bursts.
+  // A buoy at cell 95 that hears 2, as the game tells it: three bursts.
   void buoyCountReachesTheCellDescription() {
     window_->setCellColour(95, CellColour::DarkYellow);
+    reader_->buoyDropped(95);
     for (int burst = 0; burst < 3; ++burst) {
       for (int flash = 0; flash < 2; ++flash) {
         window_->setCellColour(95, CellColour::Yellow);
         window_->setCellColour(95, CellColour::DarkYellow);
       }
-      window_->setCellColour(95, CellColour::DarkYellow);  // as the game ends a burst
-      QTest::qWait(800);  // the cell rests a second between bursts
+      reader_->buoyHeard(95, 2);
       QCOMPARE(cellText(95, QAccessible::Description), QStringLiteral("Listening buoy, 2 flashes"));
     }
     window_->setCellColour(95, CellColour::Grey);
     QCOMPARE(cellText(95, QAccessible::Description), QStringLiteral("Not shooted area, 2 flashes"));
     window_->setCellColour(95, CellColour::Cyan);  // fired at later
+    reader_->shotFired(95, kalvenor::ShotResult::Miss);
     QCOMPARE(cellText(95, QAccessible::Description), QStringLiteral("Shooted, no ship on area"));
     QCOMPARE(cellName(95), QStringLiteral("Row 4, column 6"));
 
     window_->setCellColour(96, CellColour::DarkYellow);  // hears nothing
+    reader_->buoyDropped(96);
     window_->setCellColour(96, CellColour::Grey);
+    reader_->buoyHeard(96, 0);
     QCOMPARE(cellText(96, QAccessible::Description), QStringLiteral("Not shooted area, no flash"));
+    reader_->gameStarted();  // a new game's sea knows nothing yet
+    QCOMPARE(cellText(96, QAccessible::Description), QStringLiteral("Not shooted area"));
   }
 
   void fleetSlotsAreNamedByClassAndState() {
@@ -141,7 +155,12 @@ class AccessibleSeaTest : public QObject {
     return QAccessible::queryAccessibleInterface(window_->form().element(control, index))->text(QAccessible::Name);
   }
 
+  kalvenor::VirtualClock clock_;
+  kalvenor::NullSound sound_;
+  kalvenor::ScriptedRandom random_;
   std::unique_ptr<SeaWindow> window_;
+  std::unique_ptr<kalvenor::Frmsea> game_;
+  std::unique_ptr<kalvenor::ui::ScreenReaderPart> reader_;
 };
 
 QTEST_MAIN(AccessibleSeaTest)

@@ -13,6 +13,8 @@
 #include "counting_random.h"
 #include "game_session.h"
 #include "kalvenor/controls.h"
+#include "reader/screen_reader_part.h"
+#include "reader/spoken_messages.h"
 #include "sea/sea_form.h"
 #include "sea/sea_grid.h"
 
@@ -20,12 +22,10 @@ using kalvenor::Control;
 using kalvenor::MenuItem;
 using kalvenor::test::CountingRandom;
 using kalvenor::ui::GameSession;
+using kalvenor::ui::ScreenReaderPart;
+using kalvenor::ui::SpokenMessages;
 using kalvenor::ui::SeaGrid;
 using std::chrono::milliseconds;
-
-namespace {
-
-}  // namespace
 
 class KeyboardPlayTest : public QObject {
   Q_OBJECT
@@ -34,11 +34,21 @@ class KeyboardPlayTest : public QObject {
   void init() {
     now_ = {};
     session_ = std::make_unique<GameSession>(random_, sound_, [this] { return now_; });
+    reader_ = std::make_unique<ScreenReaderPart>(session_->window().form(), session_->game());
+    session_->attach(*reader_);
+    QObject::connect(&session_->window(), &kalvenor::ui::SeaWindow::boardAsked, &session_->window(),
+                     [this](kalvenor::ui::KeyCommand asked) { reader_->answer(asked); });
+    spoken_.clear();
+    QObject::connect(session_->window().form().findChild<SpokenMessages*>(), &SpokenMessages::spoken,
+                     &session_->window(), [this](const QString& text) { spoken_ << text; });
     session_->open();
     QVERIFY(QTest::qWaitForWindowExposed(&session_->window()));
     grid().setFocus();
   }
-  void cleanup() { session_.reset(); }
+  void cleanup() {
+    session_.reset();
+    reader_.reset();
+  }
 
   void cursorMovesOneCellAndStopsAtTheEdges() {
     QCOMPARE(grid().cursorCell(), 0);
@@ -129,7 +139,55 @@ class KeyboardPlayTest : public QObject {
     QVERIFY(grid().hasFocus());
   }
 
+  // What the keys and the game's events give a screen reader to say, word for
+  // word: a hit with its ship, one word for the clicks a sinking takes, and the
+  // board on request.
+  void theReaderHearsTheShipHitTheWaitAndTheBoardOnRequest() {
+    press(Qt::Key_F);  // the title screen: no board to tell
+    QCOMPARE(said(), QStringList{});
+    startAGame();
+    press(Qt::Key_B);
+    press(Qt::Key_F);
+    QCOMPARE(said().mid(1), (QStringList{"Buoys for sale: -10, -20, -30, -40, -50",
+                                         "Class A ship, intact. Class B ship, intact. Class B ship, intact. "
+                                         "Class C ship, intact. Class C ship, intact. Class C ship, intact. "
+                                         "Class D ship, intact. Class D ship, intact. Class D ship, intact. "
+                                         "Class D ship, intact"}));
+    const auto& game = session_->game();
+    const int first = game.shipcell[kalvenor::kFleet[3].firstSlot];  // a class C ship
+    click(first);
+    QCOMPARE(said().last(), QStringLiteral("Hit without sinking ship, Class C ship, 1 of 3 cells hit. Score 999"));
+    const int row = kalvenor::rowOf(first);
+    const int column = kalvenor::columnOf(first);
+    press(Qt::Key_R);
+    QCOMPARE(said().last(),
+             QStringLiteral("Row %1: column %2 hit without sinking ship; 29 not fired").arg(row + 1).arg(column + 1));
+    press(Qt::Key_C);
+    QCOMPARE(said().last(),
+             QStringLiteral("Column %1: row %2 hit without sinking ship; 24 not fired").arg(column + 1).arg(row + 1));
+    click(game.shipcell[kalvenor::kFleet[3].firstSlot + 1]);
+    click(game.shipcell[kalvenor::kFleet[3].firstSlot + 2]);
+    QCOMPARE(said().last(), QStringLiteral("Hit and sunk, Class C ship. Score 1197"));
+    const int told = static_cast<int>(said().size());
+    press(Qt::Key_Space);  // the sinking takes no shot: one word for it however often
+    click(first);
+    QCOMPARE(said().mid(told), QStringList{"Wait, the ship is sinking"});
+    press(Qt::Key_1);
+    QCOMPARE(said().last(), QStringLiteral("Score 1187"));
+    press(Qt::Key_B);
+    QCOMPARE(said().last(), QStringLiteral("Buoys for sale: -20, -30, -40, -50"));
+    press(Qt::Key_S);
+    QCOMPARE(said().last(), QStringLiteral("Score 1187"));
+  }
+
  private:
+  QStringList said() {
+    QCoreApplication::processEvents();  // a change of score is said once its event is handled
+    return spoken_;
+  }
+  void click(int cell) {
+    QTest::mouseClick(&grid(), Qt::LeftButton, {}, SeaGrid::cellRect(cell).center());
+  }
   SeaGrid& grid() { return session_->window().form().grid(); }
   QPushButton& buoyButton(int k) {
     return *static_cast<QPushButton*>(session_->window().form().element(Control::Cmdbuoy, k));
@@ -148,6 +206,8 @@ class KeyboardPlayTest : public QObject {
   CountingRandom random_{7};
   kalvenor::NullSound sound_;
   std::unique_ptr<GameSession> session_;
+  std::unique_ptr<ScreenReaderPart> reader_;
+  QStringList spoken_;
   std::chrono::nanoseconds now_{};
 };
 

@@ -2,66 +2,45 @@
 #include "reader/narrator.h"
 
 #include "reader/accessible_names.h"
-#include "kalvenor/grid.h"
-#include "sea/screen_units.h"
 #include "reader/spoken_messages.h"
+#include "sea/screen_units.h"
 
 namespace kalvenor::ui {
 
 Narrator::Narrator(SpokenMessages& messages) : messages_(messages) {
   eventEnd_.setSingleShot(true);
-  eventEnd_.setInterval(0);  // after the handler that made the changes
-  QObject::connect(&eventEnd_, &QTimer::timeout, &messages_, [this] { tellEvent(); });
+  eventEnd_.setInterval(0);  // after the handler that changed the score
+  QObject::connect(&eventEnd_, &QTimer::timeout, &messages_, [this] { messages_.say(scoreReport(score_)); });
 }
 
-void Narrator::cellColourChanged(QColor from, QColor to) {
-  const QColor grey = toQColor(CellColour::Grey);
-  if (to == toQColor(CellColour::Black)) {
-    ++sunkCells_;
-    shotResult_ = to;
-  } else if (to == toQColor(CellColour::Cyan) || to == toQColor(CellColour::Red)) {
-    if (!shotResult_.isValid()) shotResult_ = to;
-  } else if (from == grey && to == toQColor(CellColour::DarkYellow)) {
-    buoyDropped_ = true;
-  } else {
-    return;  // a flash, or a new game greying the grid
-  }
-  soon();
+void Narrator::shipHit(int ship, int cellsHit) {
+  ship_ = ship;
+  cellsHit_ = cellsHit;
 }
 
-void Narrator::scoreShown(const QString& caption) {
-  const QString score = caption.trimmed();
-  if (score == score_) return;
-  score_ = score;
-  scoreChanged_ = true;
-  soon();
+void Narrator::shipSunk() { waitTold_ = false; }
+
+void Narrator::shotFired(ShotResult result) { say(shotReport(result, ship_, cellsHit_, score_)); }
+
+void Narrator::shotRefused() {
+  if (!waitTold_) messages_.say(waitReport());
+  waitTold_ = true;
 }
 
-void Narrator::gameOver() {
-  over_ = true;
-  soon();
+void Narrator::scoreChanged(std::int16_t score) {
+  const QString text = QString::number(score);
+  if (text == score_) return;
+  score_ = text;
+  eventEnd_.start();
 }
 
-void Narrator::sayScore() {
-  if (!score_.isEmpty()) messages_.say(scoreReport(score_));
-}
+void Narrator::buoyDropped() { say(legendCaption(toQColor(CellColour::DarkYellow))); }
 
-void Narrator::soon() {
-  if (!eventEnd_.isActive()) eventEnd_.start();
-}
+void Narrator::gameFinished(std::int16_t score) { say(gameOverReport(QString::number(score))); }
 
-void Narrator::tellEvent() {
-  if (shotResult_.isValid()) {
-    messages_.say(shotReport(shotResult_, sunkCells_, score_));
-  } else if (buoyDropped_) {
-    messages_.say(legendCaption(toQColor(CellColour::DarkYellow)));
-  } else if (scoreChanged_) {
-    messages_.say(scoreReport(score_));
-  }
-  if (over_) messages_.say(gameOverReport(score_));
-  shotResult_ = QColor();
-  sunkCells_ = 0;
-  buoyDropped_ = scoreChanged_ = over_ = false;
+void Narrator::say(const QString& text) {
+  eventEnd_.stop();  // the event says its score itself, or leaves it as it was
+  messages_.say(text);
 }
 
 }  // namespace kalvenor::ui

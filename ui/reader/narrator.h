@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Puts into words what the sighted player sees change: the result of a shot
-// with the new score, a buoy's drop, a score spent on a buoy, the end of the
-// game. It watches what the window shows, gathers the changes of one game
-// event (a shot turns a cell red, then the whole ship black, and the score
-// changes twice) and says them as one message once the event is handled.
+// Puts the game's events into words: the result of a shot with the ship it
+// hit and the new score, a shot the game ignored while a ship sinks, a buoy's
+// drop, a score spent on a buoy, the end of the game. A shot changes the
+// score before it is told, so a change of score is said on its own only once
+// the event that made it is handled and has not said it.
 
-#include <QColor>
 #include <QString>
 #include <QTimer>
+
+#include <cstdint>
+
+#include "kalvenor/game_events.h"
 
 namespace kalvenor::ui {
 
@@ -18,25 +21,23 @@ class Narrator final {
  public:
   explicit Narrator(SpokenMessages& messages);
 
-  void cellColourChanged(QColor from, QColor to);
-  // The score label's new caption.
-  void scoreShown(const QString& caption);
-  void gameOver();
-  // At the player's request: the score now.
-  void sayScore();
+  void shipHit(int ship, int cellsHit);
+  void shipSunk();
+  void shotFired(ShotResult result);
+  void shotRefused();
+  void scoreChanged(std::int16_t score);
+  void buoyDropped();
+  void gameFinished(std::int16_t score);
 
  private:
-  void soon();
-  void tellEvent();
+  void say(const QString& text);
 
   SpokenMessages& messages_;
   QTimer eventEnd_;
   QString score_;
-  QColor shotResult_;  // cyan, red, or black for a sinking; invalid for none
-  int sunkCells_ = 0;
-  bool buoyDropped_ = false;
-  bool scoreChanged_ = false;
-  bool over_ = false;
+  int ship_ = 0;
+  int cellsHit_ = 0;
+  bool waitTold_ = false;  // for the sinking under way
 };
 
 }  // namespace kalvenor::ui

@@ -47,6 +47,7 @@ SpokenMessages::~SpokenMessages() {
 
 void SpokenMessages::say(const QString& text) {
   if (text.isEmpty()) return;
+  emit spoken(text);
   const auto now = std::chrono::steady_clock::now();
   while (!messages_.empty() && now - messages_.front().said > kKept) {
     QAccessible::deleteAccessibleInterface(messages_.front().id);

@@ -25,6 +25,11 @@ class SpokenMessages final : public QWidget {
 
   void say(const QString& text);
 
+ signals:
+  // Each message as it is said, whether a reader listens or not.
+  void spoken(const QString& text);
+
+ public:
   // Oldest first.
   int count() const { return static_cast<int>(messages_.size()); }
   QAccessibleInterface* message(int index) const;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sea/sea_grid.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -66,13 +65,20 @@ void SeaGrid::setCellColour(int cell, QColor colour) {
   cells_[cell].colour = colour;
   if (cells_[cell].shown) {
     update(cellRect(cell));
-    notifyCell(cell, QAccessible::DescriptionChanged);
+    notifyDescription(cell);
   }
 }
 
 void SeaGrid::setCellNote(int cell, const QString& note) {
   if (!isCell(cell) || cells_[cell].note == note) return;
   cells_[cell].note = note;
+  notifyDescription(cell);
+}
+
+void SeaGrid::notifyDescription(int cell) {
+  // A reader speaks the focused cell's new description, and the narration
+  // already tells what changed it.
+  if (cell == cursor_ && cursorCellFocused()) return;
   notifyCell(cell, QAccessible::DescriptionChanged);
 }
 
@@ -108,26 +114,37 @@ int SeaGrid::clickableCellAt(QPoint point) const {
   return cell >= 0 && cells_[cell].enabled ? cell : -1;
 }
 
-int SeaGrid::cursorTarget(int key) const {
+int SeaGrid::cursorTarget(CursorMove move) const {
   const int row = rowOf(cursor_);
   const int column = columnOf(cursor_);
   const auto at = [](int r, int c) {
     return std::clamp(r, 0, kRows - 1) * kColumns + std::clamp(c, 0, kColumns - 1);
   };
-  switch (key) {
-    case Qt::Key_Left: return at(row, column - 1);
-    case Qt::Key_Right: return at(row, column + 1);
-    case Qt::Key_Up: return at(row - 1, column);
-    case Qt::Key_Down: return at(row + 1, column);
-    case Qt::Key_Home: return at(row, 0);
-    case Qt::Key_End: return at(row, kColumns - 1);
-    case Qt::Key_PageUp: return at(0, column);
-    case Qt::Key_PageDown: return at(kRows - 1, column);
-    default: return -1;
+  switch (move) {
+    case CursorMove::Left: return at(row, column - 1);
+    case CursorMove::Right: return at(row, column + 1);
+    case CursorMove::Up: return at(row - 1, column);
+    case CursorMove::Down: return at(row + 1, column);
+    case CursorMove::RowStart: return at(row, 0);
+    case CursorMove::RowEnd: return at(row, kColumns - 1);
+    case CursorMove::ColumnTop: return at(0, column);
+    case CursorMove::ColumnBottom: return at(kRows - 1, column);
   }
+  return cursor_;
 }
 
-void SeaGrid::moveCursor(int cell) {
+void SeaGrid::moveCursor(CursorMove move) {
+  setKeyboardInUse(true);
+  placeCursor(cursorTarget(move));
+}
+
+void SeaGrid::fireAtCursor(bool repeated) {
+  setKeyboardInUse(true);
+  // One press, one shot, and only where a click could land.
+  if (!repeated && clickable(cursor_)) emit cellClicked(cursor_);
+}
+
+void SeaGrid::placeCursor(int cell) {
   if (cell == cursor_) return;
   if (cursorFrameShown()) update(cellRect(cursor_));
   cursor_ = cell;
@@ -155,20 +172,6 @@ void SeaGrid::paintEvent(QPaintEvent* event) {
   if (cursorFrameShown() && cells_[cursor_].shown) {
     painter.setPen(QPen(cursorColour(), 2));
     painter.drawRect(QRectF(cellRect(cursor_)).adjusted(1, 1, -2, -2));
-  }
-}
-
-void SeaGrid::keyPressEvent(QKeyEvent* event) {
-  const int key = event->key();
-  if (const int target = cursorTarget(key); target >= 0) {
-    setKeyboardInUse(true);
-    moveCursor(target);
-  } else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-    setKeyboardInUse(true);
-    // One press, one shot, and only where a click could land.
-    if (!event->isAutoRepeat() && clickable(cursor_)) emit cellClicked(cursor_);
-  } else {
-    event->ignore();  // the window's keys: the buoy buttons, the menu
   }
 }
 
@@ -202,7 +205,7 @@ void SeaGrid::mouseReleaseEvent(QMouseEvent* event) {
   const bool sameCell = cell >= 0 && cell == pressedCell_;
   pressedCell_ = -1;
   if (!sameCell) return;
-  moveCursor(cell);  // the keys go on from the cell the mouse fired at
+  placeCursor(cell);  // the keys go on from the cell the mouse fired at
   emit cellClicked(cell);
 }
 

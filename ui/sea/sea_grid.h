@@ -4,10 +4,12 @@
 // 17-pixel square with a dark border, one every 16 pixels, so neighbours share
 // their border pixels and the cell with the higher index lies on top.
 //
-// The keyboard works the grid through a cursor cell: the arrows, Home, End,
-// Page Up and Page Down move it, Space and Return fire at it exactly as a
-// click on it would, and a frame marks it while the keys are in use. A screen
-// reader sees the grid as a table of cells (sea_grid_accessible.h).
+// The keyboard works the grid through a cursor cell: the window's keys
+// (game_keys.h) move it and fire at it exactly as a click on it would, and a
+// frame marks it while the keys are in use. A screen reader sees the grid as
+// a table of cells (sea_grid_accessible.h); the cell under the focus changes
+// only by the player's own shot or buoy, which the narration tells, so its
+// description changes quietly.
 
 #include <QAccessible>
 #include <QColor>
@@ -16,6 +18,7 @@
 #include <array>
 
 #include "kalvenor/grid.h"
+#include "sea/cursor_move.h"
 
 namespace kalvenor::ui {
 
@@ -42,6 +45,10 @@ class SeaGrid final : public QWidget {
   bool symbolsShown() const { return symbolsShown_; }
 
   int cursorCell() const { return cursor_; }
+  // The keyboard's commands: a step of the cursor, and a shot at its cell
+  // where a click could land (`repeated`, a held key, fires no more).
+  void moveCursor(CursorMove move);
+  void fireAtCursor(bool repeated);
   // The cursor cell has the focus while it shows and the grid has the focus;
   // a hidden cursor cell leaves the focus on the grid.
   bool cursorCellFocused() const { return hasFocus() && cells_[cursor_].shown; }
@@ -63,7 +70,6 @@ class SeaGrid final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
@@ -77,12 +83,12 @@ class SeaGrid final : public QWidget {
   static bool isCell(int cell) { return cell >= 0 && cell < kCells; }
   bool clickable(int cell) const { return cells_[cell].shown && cells_[cell].enabled; }
   int clickableCellAt(QPoint point) const;
-  // Where a movement key takes the cursor, or -1 for any other key.
-  int cursorTarget(int key) const;
-  void moveCursor(int cell);
+  int cursorTarget(CursorMove move) const;
+  void placeCursor(int cell);
   void setKeyboardInUse(bool inUse);
   // Tells a screen reader about a change of one cell.
   void notifyCell(int cell, QAccessible::Event change);
+  void notifyDescription(int cell);
   // Tells a screen reader of the focused cursor cell, now or once the event
   // at hand is done.
   void announceCursor();

@@ -2,7 +2,8 @@
 #pragma once
 // Frmsea: the game window's state record with every handler and procedure of
 // the game. It sees the outside only through the view, the timers, the sound
-// channels and the random source it is given.
+// channels and the random source it is given, and tells what happens through
+// the events it is given, if any.
 
 #include <array>
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "kalvenor/controls.h"
 #include "kalvenor/fleet.h"
+#include "kalvenor/game_events.h"
 #include "kalvenor/grid.h"
 #include "kalvenor/random_source.h"
 #include "kalvenor/screen.h"
@@ -28,7 +30,7 @@ std::string scoreText(std::int16_t score);
 
 class Frmsea {
  public:
-  Frmsea(View& view, Timers& timers, SoundChannels& sound, RandomSource& random);
+  Frmsea(View& view, Timers& timers, SoundChannels& sound, RandomSource& random, GameEvents* events = nullptr);
   Frmsea(const Frmsea&) = delete;
   Frmsea& operator=(const Frmsea&) = delete;
 
@@ -145,6 +147,8 @@ class Frmsea {
   Timers& timers_;
   SoundChannels& sound_;
   RandomSource& random_;
+  NullGameEvents unheard_;
+  GameEvents& events_;
   Screen screen_;
 };
 

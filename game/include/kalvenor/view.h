@@ -4,7 +4,6 @@
 // The logic keeps the state of every control itself (see Screen) and mirrors
 // each change here; a view never has to answer a question.
 
-#include <cstdint>
 #include <string_view>
 
 #include "kalvenor/controls.h"
@@ -32,9 +31,6 @@ class View {
   virtual void setMenuChecked(MenuItem item, bool checked) = 0;
   // Ends the program at once (the Exit command); no unload step follows.
   virtual void endProgram() = 0;
-  // The game is over with every ship cell hit, and `score` is final: said
-  // once a finished game. A view that keeps no scores needs nothing of it.
-  virtual void gameFinished(std::int16_t /*score*/) {}
 };
 
 // A view that shows nothing, for tools and tests that only look at the model.

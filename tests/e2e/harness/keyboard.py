@@ -26,17 +26,27 @@ class Keys:
         if keys:
             self.game.desk.xdotool("key", "--delay", delay or self.delay, *keys)
 
-    def alt(self, letter):
-        """Alt held as a player holds it: a screen reader's key listener
-        delays the letter past a quick release of Alt, which Qt takes for
-        Alt alone."""
-        self.game.desk.xdotool("keydown", "alt", "sleep", 0.1, "key", letter, "sleep", 0.1, "keyup", "alt")
+    def alt(self, letter, opened):
+        """Alt held as a player holds it, until the menu shows (`opened`): a
+        screen reader's key listener delays the letter, later still on a busy
+        machine, and Qt takes a letter that comes after Alt's release for a
+        key of its own and Alt alone for the menu bar."""
+        self.game.desk.xdotool("keydown", "alt", "sleep", 0.1, "key", letter)
+        try:
+            wait_until(opened, self.game.timeout, f"Alt+{letter.upper()} to open its menu")
+        finally:
+            self.game.desk.xdotool("keyup", "alt")
+
+    def file_menu_open(self):
+        return self.game.look().at(30, 5) != BLUE
+
+    def help_menu_open(self):
+        return self.game.look().at(120, 5) != BLUE
 
     def menu(self, item, enabled, window_stays=True):
         """Alt+F opens "File" on its first enabled item; Down goes on to the
         next enabled one. `enabled` names the enabled items."""
-        self.alt("f")
-        wait_until(lambda: self.game.look().at(30, 5) != BLUE, self.game.timeout, "the File menu to open")
+        self.alt("f", self.file_menu_open)
         shown = [name for name in MENU_ITEMS if name in enabled]
         self.press(*["Down"] * shown.index(item), "Return", delay=40)
         if window_stays:

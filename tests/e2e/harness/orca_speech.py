@@ -6,6 +6,7 @@ each utterance is a `SPEECH OUTPUT: '...'` line."""
 
 import os
 import re
+import time
 
 from .desktop import wait_until
 
@@ -53,14 +54,30 @@ class Orca:
         """Every utterance logged since the mark, in order."""
         return SPOKEN.findall(self._text(self.seen))
 
-    def says(self, pattern, timeout=5, what=None):
+    def hears(self, condition, quiet=90, what="Orca", limit=300):
+        """Waits until condition(utterances since the mark) holds and returns
+        what it returned. A busy Orca is slow, not stuck (a call into a busy
+        program may hold it silent for half a minute): the wait gives up
+        once Orca has logged nothing at all for `quiet` seconds (or after
+        `limit` seconds in all, for an Orca that logs but never says it)."""
+        size, progress = -1, time.monotonic()
+        end = progress + limit
+        while True:
+            spoken = self.said()
+            result = condition(spoken)
+            if result:
+                return result
+            now = os.path.getsize(self.log)
+            if now != size:
+                size, progress = now, time.monotonic()
+            elif time.monotonic() - progress > quiet or time.monotonic() > end:
+                raise AssertionError(f"Orca did not say {what} (quiet {quiet} s, or {limit} s in all); it said {spoken}")
+            time.sleep(0.05)
+
+    def says(self, pattern, quiet=90, what=None):
         """Waits until an utterance since the mark matches the regular
         expression; returns the utterances up to that one."""
-        def found():
-            spoken = self.said()
+        def found(spoken):
             hit = next((i for i, words in enumerate(spoken) if re.search(pattern, words)), None)
             return spoken[:hit + 1] if hit is not None else None
-        try:
-            return wait_until(found, timeout, what or f"Orca to say {pattern!r}")
-        except AssertionError as error:
-            raise AssertionError(f"{error}; it said {self.said()}") from None
+        return self.hears(found, quiet, what or f"Orca to say {pattern!r}")
