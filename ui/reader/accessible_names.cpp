@@ -48,6 +48,12 @@ QString buoyReport(int flashes) {
   if (flashes == 0) return said(QT_TRANSLATE_NOOP("ScreenReader", "no flash"));
   return countedText("ScreenReader", QT_TRANSLATE_N_NOOP("ScreenReader", "%n flash(es)"), flashes);
 }
+
+QString buoyButtonName(int button) {
+  const int price = -toQString(design::kBuoyButtonCaptions[button]).toInt();
+  return said(QT_TRANSLATE_NOOP("ScreenReader", "Buy a buoy for %1 points")).arg(price);
+}
+
 QString shotReport(QColor result, int sunkCells, const QString& score) {
   QString what = legendCaption(result);
   const auto shipClass = std::find_if(kClasses.begin(), kClasses.end(),

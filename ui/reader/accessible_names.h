@@ -19,6 +19,9 @@ QString legendCaption(QColor colour);
 QString panelSlotName(int slot, int image);
 // What a buoy heard in one burst of flashes: "3 flashes", "1 flash", "no flash".
 QString buoyReport(int flashes);
+// A buoy button as what it does, its caption being only the price:
+// "Buy a buoy for 20 points" for "-20".
+QString buoyButtonName(int button);
 
 // The messages a screen reader speaks unasked (spoken_messages.h).
 // A shot from the colour it gave its cell, with the score after it: "Hit
