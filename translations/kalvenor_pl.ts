@@ -363,6 +363,10 @@
         <source>Licence: GPL-3.0-or-later</source>
         <translation>Licencja: GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>

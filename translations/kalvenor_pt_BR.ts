@@ -361,6 +361,10 @@
         <source>Licence: GPL-3.0-or-later</source>
         <translation>Licença: GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>

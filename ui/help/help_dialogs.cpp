@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -69,6 +70,10 @@ HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : Q
       break;
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  // Qt's catalogue names the button; where the distribution has none for the
+  // game's language (Swedish), the game's catalogue does.
+  QPushButton* close = buttons->button(QDialogButtonBox::Close);
+  if (close->text() == QLatin1String("Close")) close->setText(tr("Close"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
 }
