@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Ein Suchspiel auf See: Finden und versenken Sie eine versteckte Flotte aus zehn Schiffen.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 „kalvenor --help“ liefert weitere Informationen.
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Menü Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Menü Hilfe öffnen</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Ein Spiel starten, wenn Starten verfügbar ist</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Punktestand vom Bildschirmleser ansagen lassen</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Spielanleitung</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -365,24 +345,17 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Menü %1 öffnen</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Spielanleitung</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Bestenliste</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>Über Kalvenor</translation>
     </message>
 </context>
 <context>

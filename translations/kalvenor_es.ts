@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Un juego de búsqueda naval: encuentra y hunde una flota oculta de diez barcos.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Prueba «kalvenor --help» para más información.
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Abrir el menú Archivo</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Abrir el menú Ayuda</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Empezar una partida, cuando Empezar esté disponible</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Hacer que el lector de pantalla diga la puntuación</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Cómo jugar</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -365,24 +345,17 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Abrir el menú %1</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Cómo jugar</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Mejores puntuaciones</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>Acerca de Kalvenor</translation>
     </message>
 </context>
 <context>

@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Laivojen etsintäpeli: etsi ja upota kymmenen laivan piilotettu laivasto.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Lisätietoja komennolla ”kalvenor --help”.
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Avaa Tiedosto-valikko</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Avaa Ohje-valikko</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Aloita peli, kun Aloita on käytettävissä</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Anna ruudunlukijan lukea pisteet</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Peliohjeet</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Parhaat tulokset</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -365,24 +345,17 @@
         <source>Close</source>
         <translation>Sulje</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Avaa %1-valikko</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Ohje</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Peliohjeet</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Parhaat tulokset</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>Tietoja Kalvenorista</translation>
     </message>
 </context>
 <context>

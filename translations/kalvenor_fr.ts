@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Un jeu de recherche navale&#xa0;: trouvez et coulez une flotte cachée de dix navires.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor&#xa0;: %1 Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Ouvrir le menu Fichier</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Ouvrir le menu Aide</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Commencer une partie, quand Commencer est disponible</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Faire annoncer le score par le lecteur d’écran</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Comment jouer</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -365,24 +345,17 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Ouvrir le menu %1</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Comment jouer</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Meilleurs scores</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>À propos de Kalvenor</translation>
     </message>
 </context>
 <context>

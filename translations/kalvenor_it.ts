@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Un gioco di ricerca navale: trova e affonda una flotta nascosta di dieci navi.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Prova «kalvenor --help».
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Aprire il menu File</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Aprire il menu Aiuto</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Iniziare una partita, quando Inizia è disponibile</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Far leggere il punteggio al lettore di schermo</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Come si gioca</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Migliori punteggi</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -365,24 +345,17 @@
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Aprire il menu %1</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Come si gioca</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Migliori punteggi</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>Informazioni su Kalvenor</translation>
     </message>
 </context>
 <context>

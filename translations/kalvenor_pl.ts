@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Gra w poszukiwania na morzu: znajdź i zatop ukrytą flotę dziesięciu okrętów.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Więcej informacji: „kalvenor --help”.
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Otwórz menu Plik</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Otwórz menu Pomoc</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Rozpocznij grę, gdy Rozpocznij jest dostępne</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Niech czytnik ekranu odczyta wynik</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Jak grać</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Najlepsze wyniki</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -367,24 +347,17 @@
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Otwórz menu %1</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>Po&amp;moc</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Jak grać</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Najlepsze wyniki</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>O Kalvenorze</translation>
     </message>
 </context>
 <context>

@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Um jogo de busca naval: encontre e afunde uma frota escondida de dez navios.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Experimente “kalvenor --help”.
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Abrir o menu Arquivo</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Abrir o menu Ajuda</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Iniciar uma partida, quando Iniciar estiver disponível</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Fazer o leitor de tela dizer a pontuação</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Como jogar</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Melhores pontuações</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -365,24 +345,17 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Abrir o menu %1</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;juda</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Como jogar</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Melhores pontuações</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>Sobre o Kalvenor</translation>
     </message>
 </context>
 <context>

@@ -89,10 +89,6 @@
 </translation>
     </message>
     <message>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Ett sökspel till sjöss: hitta och sänk en gömd flotta på tio fartyg.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Prova ”kalvenor --help”.
@@ -107,14 +103,6 @@
 </context>
 <context>
     <name>GameKeys</name>
-    <message>
-        <source>Open the File menu</source>
-        <translation>Öppna menyn Arkiv</translation>
-    </message>
-    <message>
-        <source>Open the Help menu</source>
-        <translation>Öppna menyn Hjälp</translation>
-    </message>
     <message>
         <source>Start a game, when Start is enabled</source>
         <translation>Starta ett spel, när Starta är tillgängligt</translation>
@@ -150,14 +138,6 @@
     <message>
         <source>Have the screen reader say the score</source>
         <translation>Låt skärmläsaren läsa upp poängen</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Så spelar du</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Topplista</translation>
     </message>
     <message>
         <source>Close a dialog or a menu</source>
@@ -365,24 +345,17 @@
         <source>Close</source>
         <translation>Stäng</translation>
     </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <extracomment>A row of the keys table: &quot;Open the File menu&quot;.</extracomment>
+        <translation>Öppna menyn %1</translation>
+    </message>
 </context>
 <context>
     <name>kalvenor::ui::HelpMenu</name>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hjälp</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Så spelar du</translation>
-    </message>
-    <message>
-        <source>Best scores</source>
-        <translation>Topplista</translation>
-    </message>
-    <message>
-        <source>About Kalvenor</source>
-        <translation>Om Kalvenor</translation>
     </message>
 </context>
 <context>

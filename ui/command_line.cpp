@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "help/help_items.h"
 #include "language/translations.h"
 
 namespace kalvenor::ui {
@@ -65,7 +66,7 @@ std::optional<int> commandLineExit(int argc, char* argv[]) {
   for (int k = 0; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QCoreApplication::translate("CommandLine", "A naval search game: find and sink a hidden fleet of ten ships."));
+      tagline());
   // Qt's own options, which the application object takes: -platform xcb,
   // -session as a session manager restarts the program, -reverse.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

@@ -67,7 +67,7 @@ void SeaWindow::nameForScreenReader(QMenu& menu) {
 
 void SeaWindow::buildMenu() {
   // Alt+F opens it; the underline under the F shows while Alt is held.
-  QMenu* file = menuBar()->addMenu(fileMenuTitle());
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   nameForScreenReader(*file);
   const std::array<std::pair<MenuItem, QString>, 4> items = {{
       {MenuItem::Mnustart, tr("Start")},

@@ -7,20 +7,8 @@
 
 namespace kalvenor::ui {
 
-namespace {
-
-QKeyCombination menuKey(const QString& title) { return QKeySequence::mnemonic(title)[0]; }
-
-}  // namespace
-
-QString fileMenuTitle() { return QCoreApplication::translate("kalvenor::ui::SeaWindow", "&File"); }
-
-QString helpMenuTitle() { return QCoreApplication::translate("kalvenor::ui::HelpMenu", "&Help"); }
-
 QList<GameKey> gameKeys() {
   return {
-      {{menuKey(fileMenuTitle())}, QT_TRANSLATE_NOOP("GameKeys", "Open the File menu")},
-      {{menuKey(helpMenuTitle())}, QT_TRANSLATE_NOOP("GameKeys", "Open the Help menu")},
       {{keys::kStart}, QT_TRANSLATE_NOOP("GameKeys", "Start a game, when Start is enabled")},
       {{keys::kExit}, QT_TRANSLATE_NOOP("GameKeys", "Exit")},
       {{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down},
@@ -33,13 +21,15 @@ QList<GameKey> gameKeys() {
        QT_TRANSLATE_NOOP("GameKeys", "Buy a buoy: 1 for \"-10\" up to 5 for \"-50\"")},
       {{Qt::Key_Tab}, QT_TRANSLATE_NOOP("GameKeys", "Move from the grid to the buoy buttons shown, and back")},
       {{keys::kSayScore}, QT_TRANSLATE_NOOP("GameKeys", "Have the screen reader say the score")},
-      {{keys::kHowToPlay}, QT_TRANSLATE_NOOP("GameKeys", "How to play")},
-      {{keys::kBestScores}, QT_TRANSLATE_NOOP("GameKeys", "Best scores")},
+      {{keys::kHowToPlay}, HelpItem::HowToPlay},
+      {{keys::kBestScores}, HelpItem::BestScores},
       {{Qt::Key_Escape}, QT_TRANSLATE_NOOP("GameKeys", "Close a dialog or a menu")},
   };
 }
 
-QString keyDoes(const GameKey& key) { return QCoreApplication::translate("GameKeys", key.does); }
+QString keyDoes(const GameKey& key) {
+  return key.opens ? helpItemTitle(*key.opens) : QCoreApplication::translate("GameKeys", key.does);
+}
 
 QString keyNames(const GameKey& key) {
   QStringList names;

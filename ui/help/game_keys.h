@@ -7,6 +7,11 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+#include <utility>
+
+#include "help/help_items.h"
+
 namespace kalvenor::ui {
 
 namespace keys {
@@ -17,14 +22,15 @@ inline constexpr QKeyCombination kBestScores(Qt::CTRL, Qt::Key_H);
 inline constexpr QKeyCombination kSayScore(Qt::Key_S);
 }  // namespace keys
 
-// The menus' titles in the player's language. Their underlined letters are
-// the menus' keys with Alt, which each language chooses.
-QString fileMenuTitle();
-QString helpMenuTitle();
-
+// The menus' own keys, Alt with the letter each title underlines, are not
+// listed here: the How to play dialog reads them from the menu bar.
 struct GameKey {
+  GameKey(QList<QKeyCombination> keys, const char* does) : keys(std::move(keys)), does(does) {}
+  GameKey(QList<QKeyCombination> keys, HelpItem opens) : keys(std::move(keys)), opens(opens) {}
+
   QList<QKeyCombination> keys;
-  const char* does;  // in the context "GameKeys"; does() translates it
+  const char* does = nullptr;     // in the context "GameKeys"; keyDoes() translates it
+  std::optional<HelpItem> opens;  // or the Help item the key opens, by its title
 };
 
 QList<GameKey> gameKeys();

@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -45,27 +47,51 @@ QString legendRows() {
   return rows;
 }
 
-QString keyRows() {
+QString keyRow(const QString& names, const QString& does) {
+  return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(names.toHtmlEscaped(), does.toHtmlEscaped());
+}
+
+// Each menu's key is the letter its title underlines, which each language
+// chooses; so the rows come from the titles the menu bar shows.
+QString keyRows(const QMenuBar& menus) {
   QString rows;
-  for (const GameKey& key : gameKeys()) {
-    rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                .arg(keyNames(key).toHtmlEscaped(), keyDoes(key).toHtmlEscaped());
+  for (const QAction* action : menus.actions()) {
+    const QMenu* menu = action->menu();
+    if (!menu || !action->isVisible()) continue;
+    const QKeySequence key = QKeySequence::mnemonic(menu->title());
+    //: A row of the keys table: "Open the File menu".
+    rows += keyRow(key.toString(QKeySequence::NativeText),
+                   HelpDialog::tr("Open the %1 menu").arg(QString(menu->title()).remove(QLatin1Char('&'))));
   }
+  for (const GameKey& key : gameKeys()) rows += keyRow(keyNames(key), keyDoes(key));
   return rows;
 }
 
 }  // namespace
 
-HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : QDialog(parent) {
+QString helpItemTitle(HelpItem item) {
+  switch (item) {
+    case HelpItem::HowToPlay: return HelpDialog::tr("How to play");
+    case HelpItem::BestScores: return HelpDialog::tr("Best scores");
+    case HelpItem::About: return HelpDialog::tr("About Kalvenor");
+  }
+  return {};
+}
+
+QString tagline() { return HelpDialog::tr("A naval search game: find and sink a hidden fleet of ten ships."); }
+
+HelpDialog::HelpDialog(HelpItem item, const BestScores& scores, const QMenuBar& menus, QWidget* parent)
+    : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
-  switch (kind) {
-    case Kind::HowToPlay:
-      buildHowToPlay();
+  setWindowTitle(helpItemTitle(item));
+  switch (item) {
+    case HelpItem::HowToPlay:
+      buildHowToPlay(menus);
       break;
-    case Kind::BestScores:
+    case HelpItem::BestScores:
       buildBestScores(scores);
       break;
-    case Kind::About:
+    case HelpItem::About:
       buildAbout();
       break;
   }
@@ -78,8 +104,7 @@ HelpDialog::HelpDialog(Kind kind, const BestScores& scores, QWidget* parent) : Q
   layout->addWidget(buttons);
 }
 
-void HelpDialog::buildHowToPlay() {
-  setWindowTitle(tr("How to play"));
+void HelpDialog::buildHowToPlay(const QMenuBar& menus) {
   const QString html =
       QStringLiteral(
           "<p>%1</p><p>%2</p><p>%3</p><p>%4</p><p>%5</p><h3>%6</h3><table cellpadding=\"3\">%7</table>"
@@ -97,7 +122,7 @@ void HelpDialog::buildHowToPlay() {
                tr("Listening buoys: the buttons \"-10\" to \"-50\" each sell one buoy for that many points. Drop "
                   "it on a cell: it counts the cells of ships still afloat within three cells of it and flashes "
                   "that number in yellow, three times over."),
-               tr("The colours of the grid"), legendRows(), tr("Keys"), keyRows());
+               tr("The colours of the grid"), legendRows(), tr("Keys"), keyRows(menus));
   auto* text = new QTextBrowser(this);
   text->setHtml(html);
   // A caret lets the keys, and a screen reader with them, go through the text
@@ -109,7 +134,6 @@ void HelpDialog::buildHowToPlay() {
 }
 
 void HelpDialog::buildBestScores(const BestScores& scores) {
-  setWindowTitle(tr("Best scores"));
   const QList<BestScore>& rows = scores.table().rows();
   if (!scores.notice().isEmpty()) {
     auto* notice = new QLabel(scores.notice(), this);
@@ -159,9 +183,8 @@ void HelpDialog::buildBestScores(const BestScores& scores) {
 }
 
 void HelpDialog::buildAbout() {
-  setWindowTitle(tr("About Kalvenor"));
   const QString name = tr("Kalvenor %1").arg(QCoreApplication::applicationVersion());
-  const QString line = tr("A naval search game: find and sink a hidden fleet of ten ships.");
+  const QString line = tagline();
   const QString licence = tr("Licence: GPL-3.0-or-later");
   auto* text = new QLabel(QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
                               .arg(name.toHtmlEscaped(), line.toHtmlEscaped(), licence.toHtmlEscaped()),

@@ -5,6 +5,10 @@
 
 #include <QDialog>
 
+#include "help/help_items.h"
+
+class QMenuBar;
+
 namespace kalvenor::ui {
 
 class BestScores;
@@ -13,11 +17,11 @@ class HelpDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  enum class Kind { HowToPlay, BestScores, About };
-  HelpDialog(Kind kind, const BestScores& scores, QWidget* parent);
+  // How to play lists the keys of the menus on `menus` beside the game's own.
+  HelpDialog(HelpItem item, const BestScores& scores, const QMenuBar& menus, QWidget* parent);
 
  private:
-  void buildHowToPlay();
+  void buildHowToPlay(const QMenuBar& menus);
   void buildBestScores(const BestScores& scores);
   void buildAbout();
 };

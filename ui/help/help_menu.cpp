@@ -10,19 +10,19 @@
 namespace kalvenor::ui {
 
 HelpMenu::HelpMenu(QMenuBar& menuBar, QWidget& window, BestScores& scores)
-    : window_(window), menu_(menuBar.addMenu(helpMenuTitle())), scores_(scores) {
-  const auto add = [this, help = menu_](const QString& caption, QKeySequence keys, HelpDialog::Kind kind) {
-    QAction* action = help->addAction(caption, this, [this, kind] { open(kind); });
+    : menuBar_(menuBar), window_(window), menu_(menuBar.addMenu(tr("&Help"))), scores_(scores) {
+  const auto add = [this](HelpItem item, QKeySequence keys) {
+    QAction* action = menu_->addAction(helpItemTitle(item), this, [this, item] { open(item); });
     action->setShortcut(keys);
   };
-  add(tr("How to play"), keys::kHowToPlay, HelpDialog::Kind::HowToPlay);
-  add(tr("Best scores"), keys::kBestScores, HelpDialog::Kind::BestScores);
-  add(tr("About Kalvenor"), {}, HelpDialog::Kind::About);
+  add(HelpItem::HowToPlay, keys::kHowToPlay);
+  add(HelpItem::BestScores, keys::kBestScores);
+  add(HelpItem::About, {});
 }
 
-void HelpMenu::open(HelpDialog::Kind kind) {
-  if (kind == HelpDialog::Kind::BestScores) scores_.reload();
-  HelpDialog dialog(kind, scores_, &window_);
+void HelpMenu::open(HelpItem item) {
+  if (item == HelpItem::BestScores) scores_.reload();
+  HelpDialog dialog(item, scores_, menuBar_, &window_);
   dialog.exec();
 }
 

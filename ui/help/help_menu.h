@@ -25,8 +25,9 @@ class HelpMenu final : public QObject {
   QMenu& menu() { return *menu_; }
 
  private:
-  void open(HelpDialog::Kind kind);
+  void open(HelpItem item);
 
+  QMenuBar& menuBar_;
   QWidget& window_;
   QMenu* menu_;  // owned by the menu bar
   BestScores& scores_;
