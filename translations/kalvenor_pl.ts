@@ -105,7 +105,7 @@
     <name>GameKeys</name>
     <message>
         <source>Start a game, when Start is enabled</source>
-        <translation>Rozpocznij grę, gdy Rozpocznij jest dostępne</translation>
+        <translation>Rozpocznij grę, gdy polecenie Rozpocznij jest dostępne</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -39,7 +39,7 @@
     <name>Caption</name>
     <message>
         <source>Not shooted area</source>
-        <translation>Área sem tiro</translation>
+        <translation>Área não alvejada</translation>
     </message>
     <message>
         <source>Shooted, no ship on area</source>
