@@ -6,17 +6,17 @@
     <name>Banner</name>
     <message>
         <source>SEA AREA</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>SEEGEBIET</translation>
     </message>
     <message>
         <source>ENEMY FLEET</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>FEINDLICHE FLOTTE</translation>
     </message>
     <message>
         <source>NAVAL SEARCH</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>SUCHE AUF SEE</translation>
     </message>
 </context>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Listening buoys (Loss of points in button)</source>
-        <translation>Horchbojen (Punktabzug auf Knopf)</translation>
+        <translation>Horchbojen (Kosten auf den Knöpfen)</translation>
     </message>
     <message>
         <source>Set listening buoy to the map</source>
-        <translation>Horchboje auf die Karte setzen</translation>
+        <translation>Horchboje auf das Spielfeld setzen</translation>
     </message>
     <message>
         <source>Score:</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Move the cursor on the grid</source>
-        <translation>Cursor auf dem Gitter bewegen</translation>
+        <translation>Cursor auf dem Spielfeld bewegen</translation>
     </message>
     <message>
         <source>Move the cursor to the first or last column</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
-        <translation>Vom Gitter zu den angezeigten Bojenknöpfen wechseln und zurück</translation>
+        <translation>Vom Spielfeld zu den angezeigten Bojenknöpfen wechseln und zurück</translation>
     </message>
     <message>
         <source>Have the screen reader say the score</source>
@@ -244,6 +244,10 @@
         <source>Row %1</source>
         <translation>Zeile %1</translation>
     </message>
+    <message>
+        <source>Buy a buoy for %1 points</source>
+        <translation>Eine Boje für %1 Punkte kaufen</translation>
+    </message>
 </context>
 <context>
     <name>SoundLibrary</name>
@@ -271,15 +275,15 @@
     <name>SpokenMessages</name>
     <message>
         <source>%1. Score %2</source>
-        <translation>%1. Punkte %2</translation>
+        <translation>%1. Punktestand %2</translation>
     </message>
     <message>
         <source>Score %1</source>
-        <translation>Punkte %1</translation>
+        <translation>Punktestand %1</translation>
     </message>
     <message>
         <source>Every ship is sunk. Final score %1</source>
-        <translation>Alle Schiffe sind versenkt. Endstand %1</translation>
+        <translation>Alle Schiffe sind versenkt. Endergebnis %1</translation>
     </message>
     <message numerus="yes">
         <source>%n not fired</source>
@@ -375,7 +379,7 @@
     </message>
     <message>
         <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
-        <translation>Zehn Schiffe liegen versteckt im Seegitter aus 30 Spalten und 25 Zeilen: eines mit sechs Feldern, zwei mit vier, drei mit drei und vier mit zwei. Keine zwei Schiffe berühren sich, nicht einmal an einer Ecke. Wählen Sie im Menü Datei den Eintrag Starten; das Gitter erscheint, sobald die Flotte aufgestellt ist.</translation>
+        <translation>Zehn Schiffe liegen versteckt auf dem Spielfeld aus 30 Spalten und 25 Zeilen: eines mit sechs Feldern, zwei mit vier, drei mit drei und vier mit zwei. Die Schiffe berühren sich nicht, nicht einmal an den Ecken. Wählen Sie im Menü Datei den Eintrag Starten; das Spielfeld erscheint, sobald die Flotte aufgestellt ist.</translation>
     </message>
     <message>
         <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
@@ -383,19 +387,19 @@
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
-        <translation>Sie beginnen mit 1000 Punkten. Jeder Schuss kostet einen Punkt, jedes versenkte Schiff bringt 200. Das Spiel endet, wenn alle Schiffe versenkt sind; seine Punkte kommen in die Bestenliste im Menü Hilfe.</translation>
+        <translation>Sie beginnen mit 1000 Punkten. Jeder Schuss kostet einen Punkt, jedes versenkte Schiff bringt 200. Das Spiel endet, wenn alle Schiffe versenkt sind; sein Ergebnis wird in die Bestenliste (Menü Hilfe) eingetragen.</translation>
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation>Die Flottentafel neben dem Gitter zeigt jedes Schiff von der Seite. Ein getroffenes Schiff liegt tiefer im Wasser, und ein gelber Rahmen blinkt um es herum; ein versenktes Schiff geht unter und hinterlässt einen Rettungsring.</translation>
+        <translation>Die Flottentafel neben dem Spielfeld zeigt jedes Schiff von der Seite. Ein getroffenes Schiff liegt tiefer im Wasser, und ein gelber Rahmen blinkt um es herum; ein versenktes Schiff geht unter und hinterlässt einen Rettungsring.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation>Horchbojen: Die Knöpfe „-10“ bis „-50“ verkaufen je eine Boje für ebenso viele Punkte. Setzen Sie sie auf ein Feld: Sie zählt die Felder noch schwimmender Schiffe im Umkreis von drei Feldern und blinkt diese Zahl dreimal hintereinander gelb.</translation>
+        <translation>Horchbojen: Die Knöpfe „-10“ bis „-50“ verkaufen je eine Boje für ebenso viele Punkte. Setzen Sie sie auf ein Feld: Die Boje zählt die Felder noch schwimmender Schiffe im Umkreis von drei Feldern und blinkt diese Zahl dreimal hintereinander gelb.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
-        <translation>Die Farben des Gitters</translation>
+        <translation>Die Farben des Spielfelds</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -411,7 +415,7 @@
     </message>
     <message>
         <source>Your latest game, %1, is not among the ten best.</source>
-        <translation>Ihr letztes Spiel (%1) ist nicht unter den zehn besten.</translation>
+        <translation>Ihr letztes Spiel mit %1 Punkten ist nicht unter den zehn besten.</translation>
     </message>
     <message>
         <source>Rank</source>
@@ -452,6 +456,10 @@
     <message>
         <source>Licence: GPL-3.0-or-later</source>
         <translation>Lizenz: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Open the %1 menu</source>

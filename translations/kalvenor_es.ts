@@ -6,18 +6,18 @@
     <name>Banner</name>
     <message>
         <source>SEA AREA</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>ZONA MARINA</translation>
     </message>
     <message>
         <source>ENEMY FLEET</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>FLOTA ENEMIGA</translation>
     </message>
     <message>
         <source>NAVAL SEARCH</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
-        <translation>CAZA NAVAL</translation>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <translation>BÚSQUEDA NAVAL</translation>
     </message>
 </context>
 <context>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Set listening buoy to the map</source>
-        <translation>Coloca la boya en el mapa</translation>
+        <translation>Coloca la boya en la cuadrícula</translation>
     </message>
     <message>
         <source>Score:</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation>Comprar una boya: 1 para «-10» hasta 5 para «-50»</translation>
+        <translation>Comprar una boya: del 1 («-10») al 5 («-50»)</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
@@ -244,6 +244,10 @@
         <source>Row %1</source>
         <translation>Fila %1</translation>
     </message>
+    <message>
+        <source>Buy a buoy for %1 points</source>
+        <translation>Comprar una boya por %1 puntos</translation>
+    </message>
 </context>
 <context>
     <name>SoundLibrary</name>
@@ -271,11 +275,11 @@
     <name>SpokenMessages</name>
     <message>
         <source>%1. Score %2</source>
-        <translation>%1. Puntos %2</translation>
+        <translation>%1. Puntuación: %2</translation>
     </message>
     <message>
         <source>Score %1</source>
-        <translation>Puntos %1</translation>
+        <translation>Puntuación: %1</translation>
     </message>
     <message>
         <source>Every ship is sunk. Final score %1</source>
@@ -387,7 +391,7 @@
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation>El panel de la flota, junto a la cuadrícula, muestra cada barco de perfil. Un barco tocado se hunde más en el agua y un marco amarillo parpadea a su alrededor; un barco hundido se va a pique y deja un salvavidas.</translation>
+        <translation>El panel de la flota, junto a la cuadrícula, muestra cada barco de perfil. Un barco tocado queda más sumergido en el agua y un marco amarillo parpadea a su alrededor; un barco hundido se va a pique y deja un salvavidas.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
@@ -452,6 +456,10 @@
     <message>
         <source>Licence: GPL-3.0-or-later</source>
         <translation>Licencia: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Open the %1 menu</source>

@@ -6,29 +6,29 @@
     <name>Banner</name>
     <message>
         <source>SEA AREA</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>MERIALUE</translation>
     </message>
     <message>
         <source>ENEMY FLEET</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>VIHOLLISEN LAIVASTO</translation>
     </message>
     <message>
         <source>NAVAL SEARCH</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
-        <translation>LAIVAJAHTI</translation>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <translation>ETSINTÄ MERELLÄ</translation>
     </message>
 </context>
 <context>
     <name>BestScores</name>
     <message>
         <source>Best scores cannot be saved in %1; they are shown until Kalvenor closes.</source>
-        <translation>Parhaita tuloksia ei voi tallentaa kohteeseen %1; ne näkyvät, kunnes Kalvenor suljetaan.</translation>
+        <translation>Parhaita tuloksia ei voi tallentaa kansioon %1; ne näkyvät, kunnes Kalvenor suljetaan.</translation>
     </message>
     <message>
         <source>Best scores file %1 is from a newer Kalvenor; it is kept as %2 and a new table begins.</source>
-        <translation>Parhaiden tulosten tiedosto %1 on uudemmasta Kalvenorista; se säilytetään nimellä %2 ja uusi taulukko aloitetaan.</translation>
+        <translation>Parhaiden tulosten tiedosto %1 on peräisin uudemmasta Kalvenor-versiosta; se säilytetään nimellä %2 ja uusi taulukko aloitetaan.</translation>
     </message>
     <message>
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Listening buoys (Loss of points in button)</source>
-        <translation>Kuuntelupoijut (hinta napissa)</translation>
+        <translation>Kuuntelupoijut (hinta painikkeissa)</translation>
     </message>
     <message>
         <source>Set listening buoy to the map</source>
@@ -154,11 +154,11 @@
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation>Osta poiju: näppäimet 1–5 vastaavat nappeja ”-10”–”-50”</translation>
+        <translation>Osta poiju: näppäimet 1–5 vastaavat painikkeita ”-10”–”-50”</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
-        <translation>Siirry kartalta näkyvissä oleviin poijunappeihin ja takaisin</translation>
+        <translation>Siirry kartalta näkyvissä oleviin poijupainikkeisiin ja takaisin</translation>
     </message>
     <message>
         <source>Have the screen reader say the score</source>
@@ -243,6 +243,10 @@
     <message>
         <source>Row %1</source>
         <translation>Rivi %1</translation>
+    </message>
+    <message>
+        <source>Buy a buoy for %1 points</source>
+        <translation>Osta poiju %1 pisteellä</translation>
     </message>
 </context>
 <context>
@@ -391,7 +395,7 @@
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation>Kuuntelupoijut: napit ”-10”–”-50” myyvät kukin yhden poijun niin monen pisteen hinnalla. Pudota poiju ruutuun: se laskee vielä pinnalla olevien laivojen ruudut kolmen ruudun säteellä ja välähdyttää luvun keltaisena kolme kertaa.</translation>
+        <translation>Kuuntelupoijut: painikkeet ”-10”–”-50” myyvät kukin yhden poijun niin monen pisteen hinnalla. Pudota poiju ruutuun: se laskee vielä pinnalla olevien laivojen ruudut kolmen ruudun säteellä ja välähdyttää luvun keltaisena kolme kertaa.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
@@ -452,6 +456,10 @@
     <message>
         <source>Licence: GPL-3.0-or-later</source>
         <translation>Lisenssi: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
     </message>
     <message>
         <source>Open the %1 menu</source>

@@ -6,17 +6,17 @@
     <name>Banner</name>
     <message>
         <source>SEA AREA</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>ZONE MARITIME</translation>
     </message>
     <message>
         <source>ENEMY FLEET</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>FLOTTE ENNEMIE</translation>
     </message>
     <message>
         <source>NAVAL SEARCH</source>
-        <extracomment>The game&apos;s lettering has only the capitals A-Z, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
+        <extracomment>The game&apos;s lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, &quot;.&quot; and &quot;-&quot;.</extracomment>
         <translation>RECHERCHE NAVALE</translation>
     </message>
 </context>
@@ -64,15 +64,15 @@
     </message>
     <message>
         <source>Listening buoy flash (if ship is near)</source>
-        <translation>Éclair de bouée (navire proche)</translation>
+        <translation>Éclat de bouée (navire proche)</translation>
     </message>
     <message>
         <source>Listening buoys (Loss of points in button)</source>
-        <translation>Bouées d’écoute (coût sur le bouton)</translation>
+        <translation>Bouées d’écoute (coût sur chaque bouton)</translation>
     </message>
     <message>
         <source>Set listening buoy to the map</source>
-        <translation>Placez la bouée sur la carte</translation>
+        <translation>Placez la bouée sur la grille</translation>
     </message>
     <message>
         <source>Score:</source>
@@ -84,13 +84,13 @@
     <message>
         <source>kalvenor: no display to open the window on; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)
 </source>
-        <translation>kalvenor: aucun affichage où ouvrir la fenêtre&#xa0;; définissez DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland)
+        <translation>kalvenor&#xa0;: aucun affichage où ouvrir la fenêtre&#xa0;; définissez DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland)
 </translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
 </source>
-        <translation>kalvenor: impossible d’ouvrir la fenêtre sur l’affichage «&#xa0;%1&#xa0;»&#xa0;; faites pointer DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) vers un affichage actif
+        <translation>kalvenor&#xa0;: impossible d’ouvrir la fenêtre sur l’affichage «&#xa0;%1&#xa0;»&#xa0;; faites pointer DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) vers un affichage actif
 </translation>
         <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
         <translation>Un jeu de recherche navale&#xa0;: trouvez et coulez une flotte cachée de dix navires.</translation>
@@ -98,13 +98,13 @@
     <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
-        <translation>kalvenor: %1 Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
+        <translation>kalvenor&#xa0;: %1 Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
     <message>
         <source>kalvenor: Unexpected argument &apos;%1&apos;. Try kalvenor --help.
 </source>
-        <translation>kalvenor: Argument inattendu «&#xa0;%1&#xa0;». Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
+        <translation>kalvenor&#xa0;: Argument inattendu «&#xa0;%1&#xa0;». Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
     <message>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Buy a buoy: 1 for &quot;-10&quot; up to 5 for &quot;-50&quot;</source>
-        <translation>Acheter une bouée&#xa0;: 1 pour «&#xa0;-10&#xa0;» jusqu’à 5 pour «&#xa0;-50&#xa0;»</translation>
+        <translation>Acheter une bouée&#xa0;: de 1 pour «&#xa0;-10&#xa0;» à 5 pour «&#xa0;-50&#xa0;»</translation>
     </message>
     <message>
         <source>Move from the grid to the buoy buttons shown, and back</source>
@@ -223,13 +223,13 @@
     </message>
     <message>
         <source>no flash</source>
-        <translation>aucun éclair</translation>
+        <translation>aucun éclat</translation>
     </message>
     <message numerus="yes">
         <source>%n flash(es)</source>
         <translation>
-            <numerusform>%n éclair</numerusform>
-            <numerusform>%n éclairs</numerusform>
+            <numerusform>%n éclat</numerusform>
+            <numerusform>%n éclats</numerusform>
         </translation>
     </message>
     <message>
@@ -243,6 +243,10 @@
     <message>
         <source>Row %1</source>
         <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Buy a buoy for %1 points</source>
+        <translation>Acheter une bouée pour %1 points</translation>
     </message>
 </context>
 <context>
@@ -375,11 +379,11 @@
     </message>
     <message>
         <source>Ten ships lie hidden on the sea grid of 30 columns by 25 rows: one of six cells, two of four, three of three and four of two. No two ships touch, not even at a corner. Choose Start in the File menu; the grid appears once the fleet is placed.</source>
-        <translation>Dix navires sont cachés sur la grille de mer de 30 colonnes sur 25 lignes&#xa0;: un de six cases, deux de quatre, trois de trois et quatre de deux. Aucun navire n’en touche un autre, pas même par un coin. Choisissez Commencer dans le menu Fichier&#xa0;; la grille apparaît une fois la flotte placée.</translation>
+        <translation>Dix navires sont cachés sur la grille de 30 colonnes sur 25 lignes&#xa0;: un de six cases, deux de quatre, trois de trois et quatre de deux. Aucun navire n’en touche un autre, pas même par un coin. Choisissez Commencer dans le menu Fichier&#xa0;; la grille apparaît une fois la flotte placée.</translation>
     </message>
     <message>
         <source>Fire at a cell by clicking it, or by moving the cursor to it with the arrow keys and pressing Space. A miss turns the cell cyan, a hit red; when every cell of a ship is hit, the ship sinks and its cells turn black.</source>
-        <translation>Tirez sur une case en cliquant dessus, ou en y amenant le curseur avec les flèches du clavier puis en appuyant sur Espace. Un tir dans l’eau colore la case en cyan, un tir au but en rouge&#xa0;; quand toutes les cases d’un navire sont touchées, il coule et ses cases deviennent noires.</translation>
+        <translation>Tirez sur une case en cliquant dessus, ou en y amenant le curseur avec les flèches du clavier puis en appuyant sur Espace. Un tir dans l’eau colore la case en cyan, un coup au but en rouge&#xa0;; quand toutes les cases d’un navire sont touchées, il coule et ses cases deviennent noires.</translation>
     </message>
     <message>
         <source>The score starts at 1000. Every shot costs one point and every ship sunk gains 200. The game ends when every ship is sunk; its score goes into Best scores in the Help menu.</source>
@@ -387,11 +391,11 @@
     </message>
     <message>
         <source>The fleet panel beside the grid shows each ship from the side. A hit ship sits lower in the water and a yellow frame blinks around it; a sunk ship goes down and leaves a life ring.</source>
-        <translation>Le panneau de la flotte, à côté de la grille, montre chaque navire de profil. Un navire touché s’enfonce dans l’eau et un cadre jaune clignote autour de lui&#xa0;; un navire coulé sombre et laisse une bouée de sauvetage.</translation>
+        <translation>Le panneau de la flotte, à côté de la grille, montre chaque navire de profil. Un navire touché s’enfonce dans l’eau et un cadre jaune clignote autour de lui&#xa0;; un navire coulé sombre et laisse une bouée couronne.</translation>
     </message>
     <message>
         <source>Listening buoys: the buttons &quot;-10&quot; to &quot;-50&quot; each sell one buoy for that many points. Drop it on a cell: it counts the cells of ships still afloat within three cells of it and flashes that number in yellow, three times over.</source>
-        <translation>Bouées d’écoute&#xa0;: les boutons «&#xa0;-10&#xa0;» à «&#xa0;-50&#xa0;» vendent chacun une bouée pour autant de points. Posez-la sur une case&#xa0;: elle compte les cases des navires encore à flot à trois cases ou moins d’elle et fait clignoter ce nombre en jaune, trois fois de suite.</translation>
+        <translation>Bouées d’écoute&#xa0;: les boutons «&#xa0;-10&#xa0;» à «&#xa0;-50&#xa0;» vendent chacun une bouée pour autant de points. Posez-la sur une case&#xa0;: elle compte les cases des navires encore à flot dans un rayon de trois cases autour d’elle et fait clignoter ce nombre en jaune, trois fois de suite.</translation>
     </message>
     <message>
         <source>The colours of the grid</source>
@@ -452,6 +456,10 @@
     <message>
         <source>Licence: GPL-3.0-or-later</source>
         <translation>Licence&#xa0;: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Open the %1 menu</source>

@@ -29,6 +29,10 @@ SeaWindow::SeaWindow(QWidget* parent)
   QAccessible::installFactory(&SeaGridAccessible::factory);
   setWindowTitle(QStringLiteral("Kalvenor"));
   setCentralWidget(form_);
+  // The buoy buttons show only their price; the screen reader says what they do.
+  for (int k = 0; k < controlCount(Control::Cmdbuoy); ++k) {
+    form_->element(Control::Cmdbuoy, k)->setAccessibleName(buoyButtonName(k));
+  }
   buildMenu();
   // The window keeps the size of its client area and menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -63,7 +63,8 @@ def grey_neighbour_of_a_hit(colours):
 def drop_a_buoy(game, reader, cells, k):
     """Buys the "-10" buoy and drops it on cell k; returns what the reader
     hears it report, after checking it against the flashes it announced."""
-    expect(reader.find(lambda node: node.name == "-10") is not None, "the buoy button \"-10\" is not read")
+    expect(reader.find(lambda node: node.name == "Buy a buoy for 10 points") is not None,
+           "the buoy button \"-10\" is not read as what it does")
     game.buy_buoy(0)
     wait_until(lambda: reader.find(lambda node: node.name == "Set listening buoy to the map"), game.timeout,
                "the buoy label's new caption")

@@ -139,7 +139,9 @@ class AccessibleSeaTest : public QObject {
     window_->setCaption(Control::Lblscore2, " 970");
     QCOMPARE(textOf(Control::Lblscore2), QStringLiteral(" 970"));
     QCOMPARE(textOf(Control::Lbllbuoy), QStringLiteral("Listening buoys (Loss of points in button)"));
-    QCOMPARE(textOf(Control::Cmdbuoy, 4), QStringLiteral("-50"));
+    // The buoy buttons show their price and are heard as what they do.
+    QCOMPARE(textOf(Control::Cmdbuoy, 0), QStringLiteral("Buy a buoy for 10 points"));
+    QCOMPARE(textOf(Control::Cmdbuoy, 4), QStringLiteral("Buy a buoy for 50 points"));
   }
 
  private:

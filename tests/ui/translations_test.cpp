@@ -109,6 +109,10 @@ std::vector<Text> windowTexts(SeaWindow& window) {
   }
   texts.push_back({kalvenor::ui::panelSlotName(0, kalvenor::kLifeRingImage), nullptr});
   for (int flashes : {0, 1, 2, 5}) texts.push_back({kalvenor::ui::buoyReport(flashes), nullptr});
+  for (int k = 0; k < kalvenor::controlCount(Control::Cmdbuoy); ++k) {
+    QWidget* button = window.form().element(Control::Cmdbuoy, k);
+    texts.push_back({QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), nullptr});
+  }
   return texts;
 }
 
@@ -162,7 +166,7 @@ class TranslationsTest : public QObject {
     // Every shipped language, as the build compiled them: kalvenor_fi.qm is "fi".
     const QStringList catalogues =
         QDir(QStringLiteral(KALVENOR_CATALOGUE_DIR)).entryList({QStringLiteral("kalvenor_*.qm")});
-    QVERIFY(catalogues.size() >= 4);
+    QVERIFY(catalogues.size() >= 8);
     for (const QString& catalogue : catalogues) {
       const QString language = catalogue.section(u'_', 1).chopped(3);
       QTest::newRow(qPrintable(language)) << language;
@@ -176,9 +180,14 @@ class TranslationsTest : public QObject {
     {
       const Translations translations(QStringLiteral(KALVENOR_CATALOGUE_DIR), QLocale(language));
       QCOMPARE(translations.language(), language);
+      // Best scores' dates in the game's language, whatever the system's.
+      QCOMPARE(QLocale().name(), QLocale(language).name());
       // Qt's standard buttons from the distribution's translations, where installed.
-      if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_" + language + ".qm")) {
+      const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+      if (QFile::exists(qtFolder + "/qtbase_" + language + ".qm")) {
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QStringLiteral("Cancel"));
+      } else if (QFile::exists(qtFolder + "/qt_" + language + ".qm")) {
+        QVERIFY(QCoreApplication::translate("QShortcut", "Space") != QStringLiteral("Space"));  // the keys' names
       }
       SeaWindow window;
       window.show();
@@ -223,10 +232,25 @@ class TranslationsTest : public QObject {
              qPrintable(QStringList(recorder.misses.values()).join(" | ") + " left in English"));
   }
 
+  // A region picks its own catalogue where there is one, else its language's.
+  void regionsPickTheirCatalogue() {
+    const QString folder = QStringLiteral(KALVENOR_CATALOGUE_DIR);
+    QCOMPARE(Translations(folder, QLocale(QStringLiteral("pt_BR"))).language(), QStringLiteral("pt_BR"));
+    QCOMPARE(Translations(folder, QLocale(QStringLiteral("sv_FI"))).language(), QStringLiteral("sv"));
+    QCOMPARE(Translations(folder, QLocale(QStringLiteral("de_AT"))).language(), QStringLiteral("de"));
+    const QLocale system = QLocale();
+    {
+      const Translations austrian(folder, QLocale(QStringLiteral("de_AT")));
+      QCOMPARE(QLocale().name(), QStringLiteral("de_AT"));
+    }
+    QCOMPARE(QLocale(), system);
+  }
+
   void englishNeedsNoCatalogue() {
     for (const char* locale : {"en_GB", "C"}) {
       const Translations translations(QStringLiteral(KALVENOR_CATALOGUE_DIR), QLocale(QString::fromLatin1(locale)));
       QCOMPARE(translations.language(), QString());
+      QCOMPARE(QLocale().name(), QLocale(QString::fromLatin1(locale)).name());
     }
     SeaWindow window;
     window.setCaption(Control::Lblscore2, " 1000");

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -119,6 +120,10 @@ HelpDialog::HelpDialog(HelpItem item, const BestScores& scores, const QMenuBar& 
       break;
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  // Qt's catalogue names the button; where the distribution has none for the
+  // game's language (Swedish), the game's catalogue does.
+  QPushButton* close = buttons->button(QDialogButtonBox::Close);
+  if (close->text() == QLatin1String("Close")) close->setText(tr("Close"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
 }

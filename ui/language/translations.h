@@ -19,7 +19,9 @@ namespace kalvenor::ui {
 // player's UI languages that has one, and the distribution's translation of
 // Qt's own texts (standard buttons) in that language where it is installed.
 // English needs no catalogue: a list that names English before any language
-// the game speaks keeps the game in English.
+// the game speaks keeps the game in English. While it lives, the application's
+// default QLocale is the one of the language chosen, so that dates and
+// numbers follow the game's language rather than the system's.
 class Translations final {
  public:
   Translations(const QString& catalogueFolder, const QLocale& locale);
@@ -35,6 +37,7 @@ class Translations final {
   QTranslator game_;
   QTranslator qt_;
   QString language_;
+  QLocale before_;
 };
 
 // Where the program finds its catalogues, relative to its own folder as the

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "kalvenor/fleet.h"
+#include "language/qt_text.h"
 #include "language/translations.h"
 #include "sea/design_layout.h"
 #include "sea/screen_units.h"
@@ -72,6 +73,11 @@ QString panelSlotName(int slot, int image) {
 QString buoyReport(int flashes) {
   if (flashes == 0) return said(QT_TRANSLATE_NOOP("ScreenReader", "no flash"));
   return countedText("ScreenReader", QT_TRANSLATE_N_NOOP("ScreenReader", "%n flash(es)"), flashes);
+}
+
+QString buoyButtonName(int button) {
+  const int price = -toQString(design::kBuoyButtonCaptions[button]).toInt();
+  return said(QT_TRANSLATE_NOOP("ScreenReader", "Buy a buoy for %1 points")).arg(price);
 }
 
 QString shotReport(ShotResult result, int ship, int cellsHit, const QString& score) {

@@ -25,6 +25,9 @@ QString shipName(int ship);
 QString panelSlotName(int slot, int image);
 // What a buoy heard in one burst of flashes: "3 flashes", "1 flash", "no flash".
 QString buoyReport(int flashes);
+// A buoy button as what it does, its caption being only the price:
+// "Buy a buoy for 20 points" for "-20".
+QString buoyButtonName(int button);
 
 // The messages a screen reader speaks unasked (spoken_messages.h).
 // A shot with the ship it hit and the score after it: "Shooted, no ship on

@@ -13,9 +13,9 @@ inline constexpr QSize kBannerSize{402, 22};
 
 // The banners' words, marked for translation: in another language the window
 // letters them itself.
-//: The game's lettering has only the capitals A-Z, digits, space, "." and "-".
+//: The game's lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, "." and "-".
 inline constexpr char kGridBannerWords[] = QT_TRANSLATE_NOOP("Banner", "SEA AREA");
-//: The game's lettering has only the capitals A-Z, digits, space, "." and "-".
+//: The game's lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, "." and "-".
 inline constexpr char kFleetBannerWords[] = QT_TRANSLATE_NOOP("Banner", "ENEMY FLEET");
 
 void paintBanner(QPainter& painter, std::string_view text);

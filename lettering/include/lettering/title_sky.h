@@ -17,7 +17,7 @@ inline constexpr QSize kTitleSize{492, 458};
 inline constexpr double kTitleHorizon = 318;
 inline constexpr QPointF kTitleMoon{392, 206};
 
-//: The game's lettering has only the capitals A-Z, digits, space, "." and "-".
+//: The game's lettering has the capitals A-Z and ÁÀÂÃÄÅĄ ĆÇ ÉÈÊËĘ ÍÌÎÏ Ł ŃÑ ÓÒÔÕÖ Ś ÚÙÛÜ ŹŻ, digits, space, "." and "-".
 inline constexpr char kTitleSubtitleWords[] = QT_TRANSLATE_NOOP("Banner", "NAVAL SEARCH");
 
 void paintSky(QPainter& painter);

@@ -2,7 +2,9 @@
 #pragma once
 // The game's own lettering: every glyph is a set of centre lines on a grid six
 // units tall, stroked with a round pen. System fonts differ between machines,
-// these letters do not.
+// these letters do not. It writes the capitals A-Z, the accented capitals of
+// the Latin alphabets the game speaks (Á Ä Å Ç Ł Ñ Ś Ż and their kin), digits,
+// space, "." and "-"; texts are UTF-8.
 
 #include <QColor>
 #include <QPainter>
@@ -18,6 +20,7 @@ class Lettering {
   Lettering(double capHeight, double strokeWidth);
 
   // Width of the text's centre lines, pen excluded.
+  // Throws std::invalid_argument for a character the font lacks.
   double width(std::string_view text) const;
 
   // The filled shape of the text, its middle at `centre`.
