@@ -88,14 +88,6 @@
 </translation>
     </message>
     <message>
-        <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
-</source>
-        <translation>kalvenor: Das Fenster kann auf der Anzeige „%1“ nicht geöffnet werden; setzen Sie DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland) auf eine laufende Anzeige
-</translation>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Ein Suchspiel auf See: Finden und versenken Sie eine versteckte Flotte aus zehn Schiffen.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 „kalvenor --help“ liefert weitere Informationen.

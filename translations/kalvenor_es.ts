@@ -88,14 +88,6 @@
 </translation>
     </message>
     <message>
-        <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
-</source>
-        <translation>kalvenor: no se puede abrir la ventana en la pantalla «%1»; haz que DISPLAY (X11) o WAYLAND_DISPLAY (Wayland) apunte a una pantalla en funcionamiento
-</translation>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Un juego de búsqueda naval: encuentra y hunde una flota oculta de diez barcos.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Prueba «kalvenor --help» para más información.

@@ -88,14 +88,6 @@
 </translation>
     </message>
     <message>
-        <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
-</source>
-        <translation>kalvenor: ikkunaa ei voi avata näytölle ”%1”; aseta DISPLAY (X11) tai WAYLAND_DISPLAY (Wayland) osoittamaan käynnissä olevaan näyttöön
-</translation>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Laivojen etsintäpeli: etsi ja upota kymmenen laivan piilotettu laivasto.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Lisätietoja komennolla ”kalvenor --help”.

@@ -88,14 +88,6 @@
 </translation>
     </message>
     <message>
-        <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
-</source>
-        <translation>kalvenor&#xa0;: impossible d’ouvrir la fenêtre sur l’affichage «&#xa0;%1&#xa0;»&#xa0;; faites pointer DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) vers un affichage actif
-</translation>
-        <source>A naval search game: find and sink a hidden fleet of ten ships.</source>
-        <translation>Un jeu de recherche navale&#xa0;: trouvez et coulez une flotte cachée de dix navires.</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor&#xa0;: %1 Essayez «&#xa0;kalvenor --help&#xa0;» pour plus d’informations.

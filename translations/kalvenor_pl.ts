@@ -34,6 +34,11 @@
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
         <translation>Nie udało się odczytać pliku najlepszych wyników %1; zostaje zachowany jako %2 i zaczyna się nowa tabela.</translation>
     </message>
+    <message>
+        <source>kalvenor: %1</source>
+        <comment>a line written to the terminal</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Caption</name>
@@ -83,12 +88,6 @@
 </translation>
     </message>
     <message>
-        <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
-</source>
-        <translation>kalvenor: nie można otworzyć okna na ekranie „%1”; ustaw DISPLAY (X11) lub WAYLAND_DISPLAY (Wayland) na działający ekran
-</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Więcej informacji: „kalvenor --help”.
@@ -99,6 +98,21 @@
 </source>
         <translation>kalvenor: Nieoczekiwany argument „%1”. Więcej informacji: „kalvenor --help”.
 </translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,6 +156,25 @@
     <message>
         <source>Close a dialog or a menu</source>
         <translation>Zamknij okno dialogowe lub menu</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the fleet panel, ship by ship</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the buoys for sale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleFactor</name>
+    <message>
+        <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -208,18 +241,29 @@
     </message>
 </context>
 <context>
+    <name>SoundLibrary</name>
+    <message>
+        <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SoundPlayer</name>
     <message>
-        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation>Kalvenor: żaden serwer dźwięku nie odpowiada (%1); gra pozostaje cicha, dopóki któryś nie odpowie.</translation>
+        <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>SpokenMessages</name>
-    <message>
-        <source>%1, Class %2 ship</source>
-        <translation>%1, okręt klasy %2</translation>
-    </message>
     <message>
         <source>%1. Score %2</source>
         <translation>%1. Wynik %2</translation>
@@ -231,6 +275,71 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Wszystkie okręty zatopione. Wynik końcowy %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not fired</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n cells hit</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait, the ship is sinking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No buoys left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buoys for sale: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation type="unfinished">Menu %1</translation>
+    </message>
+</context>
+<context>
+    <name>WaveChannels</name>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -367,11 +476,6 @@
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <source>%1 menu</source>
-        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation>Menu %1</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Rozpocznij</translation>
     </message>
@@ -391,6 +495,17 @@
         <source>%1</source>
         <extracomment>The score as the game writes it: &quot; 1000&quot;, &quot;-20&quot;.</extracomment>
         <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>kalvenor::ui::SettingsMenu</name>
+    <message>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols on cells</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

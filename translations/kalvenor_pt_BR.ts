@@ -34,6 +34,11 @@
         <source>Best scores file %1 could not be read; it is kept as %2 and a new table begins.</source>
         <translation>Não foi possível ler o arquivo de melhores pontuações %1; ele é guardado como %2 e uma nova tabela começa.</translation>
     </message>
+    <message>
+        <source>kalvenor: %1</source>
+        <comment>a line written to the terminal</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Caption</name>
@@ -83,12 +88,6 @@
 </translation>
     </message>
     <message>
-        <source>kalvenor: cannot open the window on display &quot;%1&quot;; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display
-</source>
-        <translation>kalvenor: não é possível abrir a janela na tela “%1”; faça DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) apontar para uma tela em funcionamento
-</translation>
-    </message>
-    <message>
         <source>kalvenor: %1 Try kalvenor --help.
 </source>
         <translation>kalvenor: %1 Experimente “kalvenor --help”.
@@ -99,6 +98,21 @@
 </source>
         <translation>kalvenor: Argumento inesperado “%1”. Experimente “kalvenor --help”.
 </translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -142,6 +156,25 @@
     <message>
         <source>Close a dialog or a menu</source>
         <translation>Fechar uma caixa de diálogo ou um menu</translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the fleet panel, ship by ship</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the buoys for sale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleFactor</name>
+    <message>
+        <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -206,18 +239,29 @@
     </message>
 </context>
 <context>
+    <name>SoundLibrary</name>
+    <message>
+        <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SoundPlayer</name>
     <message>
-        <source>Kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation>Kalvenor: nenhum servidor de som responde (%1); o jogo fica em silêncio até que algum responda.</translation>
+        <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>SpokenMessages</name>
-    <message>
-        <source>%1, Class %2 ship</source>
-        <translation>%1, navio da classe %2</translation>
-    </message>
     <message>
         <source>%1. Score %2</source>
         <translation>%1. Pontuação: %2</translation>
@@ -229,6 +273,67 @@
     <message>
         <source>Every ship is sunk. Final score %1</source>
         <translation>Todos os navios foram afundados. Pontuação final: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not fired</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n cells hit</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wait, the ship is sinking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No buoys left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buoys for sale: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
+        <translation type="unfinished">Menu %1</translation>
+    </message>
+</context>
+<context>
+    <name>WaveChannels</name>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -365,11 +470,6 @@
         <translation>&amp;Arquivo</translation>
     </message>
     <message>
-        <source>%1 menu</source>
-        <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation>Menu %1</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Iniciar</translation>
     </message>
@@ -389,6 +489,17 @@
         <source>%1</source>
         <extracomment>The score as the game writes it: &quot; 1000&quot;, &quot;-20&quot;.</extracomment>
         <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>kalvenor::ui::SettingsMenu</name>
+    <message>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols on cells</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
+#include <QStandardPaths>
 
 #include <random>
 #include <thread>
