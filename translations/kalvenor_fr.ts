@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
-        <translation>Faire annoncer la ligne ou la colonne du curseur par le lecteur d’écran : les cases visées, et combien ne le sont pas</translation>
+        <translation>Faire annoncer la ligne ou la colonne du curseur par le lecteur d’écran&#xa0;: les cases visées, et combien ne le sont pas</translation>
     </message>
 </context>
 <context>
@@ -287,13 +287,13 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n cells hit</source>
         <translation>
-            <numerusform>cases touchées : %1 sur %n</numerusform>
-            <numerusform>cases touchées : %1 sur %n</numerusform>
+            <numerusform>cases touchées&#xa0;: %1 sur %n</numerusform>
+            <numerusform>cases touchées&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
     <message>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>Buoys for sale: %1</source>
-        <translation>Bouées à vendre : %1</translation>
+        <translation>Bouées à vendre&#xa0;: %1</translation>
     </message>
     <message>
         <source>column %1 %2</source>

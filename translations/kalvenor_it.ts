@@ -37,7 +37,7 @@
     <message>
         <source>kalvenor: %1</source>
         <comment>a line written to the terminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1</translation>
     </message>
 </context>
 <context>
@@ -102,17 +102,20 @@
     <message>
         <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: impossibile aprire la finestra sullo schermo X11 «%1»; imposta DISPLAY o -display su uno schermo attivo
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: impossibile aprire la finestra sullo schermo Wayland «%1»; imposta WAYLAND_DISPLAY su uno schermo attivo
+</translation>
     </message>
     <message>
         <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: impossibile avviare il sistema di finestre «%1» (-platform o QT_QPA_PLATFORM); lascia entrambi non impostati, o indica xcb o wayland
+</translation>
     </message>
 </context>
 <context>
@@ -159,22 +162,22 @@
     </message>
     <message>
         <source>Have the screen reader say the fleet panel, ship by ship</source>
-        <translation type="unfinished"></translation>
+        <translation>Far leggere la flotta al lettore di schermo, nave per nave</translation>
     </message>
     <message>
         <source>Have the screen reader say the buoys for sale</source>
-        <translation type="unfinished"></translation>
+        <translation>Far leggere le boe in vendita al lettore di schermo</translation>
     </message>
     <message>
         <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
-        <translation type="unfinished"></translation>
+        <translation>Far leggere al lettore di schermo la riga o la colonna del cursore: le caselle già bersagliate, e quante non lo sono ancora</translation>
     </message>
 </context>
 <context>
     <name>ScaleFactor</name>
     <message>
         <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1=%2 è fuori dalle scale da %3 a %4 che la finestra supporta; usa %5.</translation>
     </message>
 </context>
 <context>
@@ -242,22 +245,22 @@
     <name>SoundLibrary</name>
     <message>
         <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: impossibile caricare il modulo audio (%1); il gioco funziona senza suono.</translation>
     </message>
     <message>
         <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 non è un modulo audio di Kalvenor (manca %2); il gioco funziona senza suono.</translation>
     </message>
 </context>
 <context>
     <name>SoundPlayer</name>
     <message>
         <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: la libreria client del server audio non riesce ad avviare il suo thread; il gioco funziona senza suono.</translation>
     </message>
     <message>
         <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: nessun server audio risponde (%1); il gioco resta muto finché uno non risponde.</translation>
     </message>
 </context>
 <context>
@@ -276,63 +279,63 @@
     </message>
     <message numerus="yes">
         <source>%n not fired</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n casella non bersagliata</numerusform>
+            <numerusform>%n caselle non bersagliate</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n cells hit</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>caselle colpite: %1 su %n</numerusform>
+            <numerusform>caselle colpite: %1 su %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait, the ship is sinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendi, la nave sta affondando</translation>
     </message>
     <message>
         <source>No buoys left</source>
-        <translation type="unfinished"></translation>
+        <translation>Boe esaurite</translation>
     </message>
     <message>
         <source>Buoys for sale: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boe in vendita: %1</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>colonna %1 %2</translation>
     </message>
     <message>
         <source>row %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1 %2</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation type="unfinished">Menu %1</translation>
+        <translation>Menu %1</translation>
     </message>
 </context>
 <context>
     <name>WaveChannels</name>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: %n file audio non trovato; il gioco funziona senza i suoni di %1.</numerusform>
+            <numerusform>kalvenor: %n file audio non trovati; il gioco funziona senza i suoni di %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: %n file audio non riproducibile; il gioco funziona senza i suoni di %1.</numerusform>
+            <numerusform>kalvenor: %n file audio non riproducibili; il gioco funziona senza i suoni di %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -495,11 +498,11 @@
     <name>kalvenor::ui::SettingsMenu</name>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <source>Symbols on cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Simboli sulle caselle</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     <message>
         <source>kalvenor: %1</source>
         <comment>a line written to the terminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1</translation>
     </message>
 </context>
 <context>
@@ -102,17 +102,20 @@
     <message>
         <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: nie można otworzyć okna na ekranie X11 „%1”; ustaw DISPLAY lub -display na działający ekran
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: nie można otworzyć okna na ekranie Wayland „%1”; ustaw WAYLAND_DISPLAY na działający ekran
+</translation>
     </message>
     <message>
         <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: nie można uruchomić systemu okien „%1” (-platform lub QT_QPA_PLATFORM); pozostaw oba nieustawione albo podaj xcb lub wayland
+</translation>
     </message>
 </context>
 <context>
@@ -159,22 +162,22 @@
     </message>
     <message>
         <source>Have the screen reader say the fleet panel, ship by ship</source>
-        <translation type="unfinished"></translation>
+        <translation>Niech czytnik ekranu odczyta flotę, okręt po okręcie</translation>
     </message>
     <message>
         <source>Have the screen reader say the buoys for sale</source>
-        <translation type="unfinished"></translation>
+        <translation>Niech czytnik ekranu odczyta boje na sprzedaż</translation>
     </message>
     <message>
         <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
-        <translation type="unfinished"></translation>
+        <translation>Niech czytnik ekranu odczyta wiersz lub kolumnę kursora: ostrzelane pola i liczbę pól nieostrzelanych</translation>
     </message>
 </context>
 <context>
     <name>ScaleFactor</name>
     <message>
         <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1=%2 wykracza poza skale od %3 do %4 obsługiwane przez okno; używana jest skala %5.</translation>
     </message>
 </context>
 <context>
@@ -244,22 +247,22 @@
     <name>SoundLibrary</name>
     <message>
         <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: nie można wczytać modułu dźwięku (%1); gra działa bez dźwięku.</translation>
     </message>
     <message>
         <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 nie jest modułem dźwięku Kalvenora (brak %2); gra działa bez dźwięku.</translation>
     </message>
 </context>
 <context>
     <name>SoundPlayer</name>
     <message>
         <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: biblioteka klienta serwera dźwięku nie może uruchomić swojego wątku; gra działa bez dźwięku.</translation>
     </message>
     <message>
         <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: żaden serwer dźwięku nie odpowiada (%1); gra milczy, dopóki któryś nie odpowie.</translation>
     </message>
 </context>
 <context>
@@ -278,67 +281,67 @@
     </message>
     <message numerus="yes">
         <source>%n not fired</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole nieostrzelane</numerusform>
+            <numerusform>%n pola nieostrzelane</numerusform>
+            <numerusform>%n pól nieostrzelanych</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n cells hit</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>trafione pola: %1 z %n</numerusform>
+            <numerusform>trafione pola: %1 z %n</numerusform>
+            <numerusform>trafione pola: %1 z %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait, the ship is sinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Poczekaj, okręt tonie</translation>
     </message>
     <message>
         <source>No buoys left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma już boi</translation>
     </message>
     <message>
         <source>Buoys for sale: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boje na sprzedaż: %1</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumna %1 %2</translation>
     </message>
     <message>
         <source>row %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 %2</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation type="unfinished">Menu %1</translation>
+        <translation>Menu %1</translation>
     </message>
 </context>
 <context>
     <name>WaveChannels</name>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: nie znaleziono %n pliku dźwiękowego; gra działa bez dźwięków z %1.</numerusform>
+            <numerusform>kalvenor: nie znaleziono %n plików dźwiękowych; gra działa bez dźwięków z %1.</numerusform>
+            <numerusform>kalvenor: nie znaleziono %n plików dźwiękowych; gra działa bez dźwięków z %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: nie można odtworzyć %n pliku dźwiękowego; gra działa bez dźwięków z %1.</numerusform>
+            <numerusform>kalvenor: nie można odtworzyć %n plików dźwiękowych; gra działa bez dźwięków z %1.</numerusform>
+            <numerusform>kalvenor: nie można odtworzyć %n plików dźwiękowych; gra działa bez dźwięków z %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -501,11 +504,11 @@
     <name>kalvenor::ui::SettingsMenu</name>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustawienia</translation>
     </message>
     <message>
         <source>Symbols on cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole na polach</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     <message>
         <source>kalvenor: %1</source>
         <comment>a line written to the terminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1</translation>
     </message>
 </context>
 <context>
@@ -102,17 +102,20 @@
     <message>
         <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: não é possível abrir a janela na tela X11 “%1”; aponte DISPLAY ou -display para uma tela em execução
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: não é possível abrir a janela na tela Wayland “%1”; aponte WAYLAND_DISPLAY para uma tela em execução
+</translation>
     </message>
     <message>
         <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: não é possível iniciar o sistema de janelas “%1” (-platform ou QT_QPA_PLATFORM); deixe ambos sem definir, ou indique xcb ou wayland
+</translation>
     </message>
 </context>
 <context>
@@ -159,22 +162,22 @@
     </message>
     <message>
         <source>Have the screen reader say the fleet panel, ship by ship</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer o leitor de tela dizer a frota, navio por navio</translation>
     </message>
     <message>
         <source>Have the screen reader say the buoys for sale</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer o leitor de tela dizer as boias à venda</translation>
     </message>
     <message>
         <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer o leitor de tela dizer a linha ou a coluna do cursor: as casas já alvejadas, e quantas ainda não foram</translation>
     </message>
 </context>
 <context>
     <name>ScaleFactor</name>
     <message>
         <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1=%2 está fora das escalas de %3 a %4 que a janela suporta; ela usa %5.</translation>
     </message>
 </context>
 <context>
@@ -242,22 +245,22 @@
     <name>SoundLibrary</name>
     <message>
         <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: não é possível carregar o módulo de som (%1); o jogo funciona sem som.</translation>
     </message>
     <message>
         <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 não é um módulo de som do Kalvenor (falta %2); o jogo funciona sem som.</translation>
     </message>
 </context>
 <context>
     <name>SoundPlayer</name>
     <message>
         <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: a biblioteca cliente do servidor de som não consegue iniciar sua thread; o jogo funciona sem som.</translation>
     </message>
     <message>
         <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: nenhum servidor de som responde (%1); o jogo fica em silêncio até que algum responda.</translation>
     </message>
 </context>
 <context>
@@ -276,63 +279,63 @@
     </message>
     <message numerus="yes">
         <source>%n not fired</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n casa não alvejada</numerusform>
+            <numerusform>%n casas não alvejadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n cells hit</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>casas atingidas: %1 de %n</numerusform>
+            <numerusform>casas atingidas: %1 de %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait, the ship is sinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, o navio está afundando</translation>
     </message>
     <message>
         <source>No buoys left</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há mais boias</translation>
     </message>
     <message>
         <source>Buoys for sale: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boias à venda: %1</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>coluna %1 %2</translation>
     </message>
     <message>
         <source>row %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1 %2</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation type="unfinished">Menu %1</translation>
+        <translation>Menu %1</translation>
     </message>
 </context>
 <context>
     <name>WaveChannels</name>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: %n arquivo de som não encontrado; o jogo funciona sem os sons de %1.</numerusform>
+            <numerusform>kalvenor: %n arquivos de som não encontrados; o jogo funciona sem os sons de %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: %n arquivo de som não pode ser tocado; o jogo funciona sem os sons de %1.</numerusform>
+            <numerusform>kalvenor: %n arquivos de som não podem ser tocados; o jogo funciona sem os sons de %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -495,11 +498,11 @@
     <name>kalvenor::ui::SettingsMenu</name>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurações</translation>
     </message>
     <message>
         <source>Symbols on cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos nas casas</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     <message>
         <source>kalvenor: %1</source>
         <comment>a line written to the terminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1</translation>
     </message>
 </context>
 <context>
@@ -102,17 +102,20 @@
     <message>
         <source>kalvenor: cannot open the window on the X11 display &quot;%1&quot;; set DISPLAY or -display to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: fönstret kan inte öppnas på X11-skärmen ”%1”; låt DISPLAY eller -display peka på en skärm som körs
+</translation>
     </message>
     <message>
         <source>kalvenor: cannot open the window on the Wayland display &quot;%1&quot;; set WAYLAND_DISPLAY to a running display
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: fönstret kan inte öppnas på Wayland-skärmen ”%1”; låt WAYLAND_DISPLAY peka på en skärm som körs
+</translation>
     </message>
     <message>
         <source>kalvenor: the window system &quot;%1&quot; (-platform or QT_QPA_PLATFORM) cannot be started; leave both unset, or name xcb or wayland
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: fönstersystemet ”%1” (-platform eller QT_QPA_PLATFORM) kan inte startas; lämna båda oinställda, eller ange xcb eller wayland
+</translation>
     </message>
 </context>
 <context>
@@ -159,22 +162,22 @@
     </message>
     <message>
         <source>Have the screen reader say the fleet panel, ship by ship</source>
-        <translation type="unfinished"></translation>
+        <translation>Låt skärmläsaren läsa upp flottan, fartyg för fartyg</translation>
     </message>
     <message>
         <source>Have the screen reader say the buoys for sale</source>
-        <translation type="unfinished"></translation>
+        <translation>Låt skärmläsaren läsa upp bojarna som finns till salu</translation>
     </message>
     <message>
         <source>Have the screen reader say the cursor&apos;s row or column: the cells fired at, and how many are not</source>
-        <translation type="unfinished"></translation>
+        <translation>Låt skärmläsaren läsa upp markörens rad eller kolumn: de beskjutna rutorna och hur många som är obeskjutna</translation>
     </message>
 </context>
 <context>
     <name>ScaleFactor</name>
     <message>
         <source>kalvenor: %1=%2 is outside the scales %3 to %4 the window supports; it uses %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1=%2 ligger utanför skalorna %3 till %4 som fönstret klarar; det använder %5.</translation>
     </message>
 </context>
 <context>
@@ -242,22 +245,22 @@
     <name>SoundLibrary</name>
     <message>
         <source>kalvenor: the sound module cannot be loaded (%1); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: ljudmodulen kan inte läsas in (%1); spelet spelas utan ljud.</translation>
     </message>
     <message>
         <source>kalvenor: %1 is no Kalvenor sound module (it lacks %2); the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: %1 är ingen ljudmodul för Kalvenor (%2 saknas); spelet spelas utan ljud.</translation>
     </message>
 </context>
 <context>
     <name>SoundPlayer</name>
     <message>
         <source>kalvenor: the sound server&apos;s client library cannot start its thread; the game plays without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: ljudserverns klientbibliotek kan inte starta sin tråd; spelet spelas utan ljud.</translation>
     </message>
     <message>
         <source>kalvenor: no sound server answers (%1); the game stays silent until one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>kalvenor: ingen ljudserver svarar (%1); spelet är tyst tills någon svarar.</translation>
     </message>
 </context>
 <context>
@@ -276,63 +279,63 @@
     </message>
     <message numerus="yes">
         <source>%n not fired</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n obeskjuten</numerusform>
+            <numerusform>%n obeskjutna</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s or column&apos;s report: &quot;Row 4&quot; and its cells joined by semicolons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n cells hit</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>träffat på %1 av %n ruta</numerusform>
+            <numerusform>träffat på %1 av %n rutor</numerusform>
         </translation>
     </message>
     <message>
         <source>Wait, the ship is sinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänta, fartyget sjunker</translation>
     </message>
     <message>
         <source>No buoys left</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga bojar kvar</translation>
     </message>
     <message>
         <source>Buoys for sale: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bojar till salu: %1</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumn %1 %2</translation>
     </message>
     <message>
         <source>row %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rad %1 %2</translation>
     </message>
     <message>
         <source>%1 menu</source>
         <extracomment>Said as the menu opens: &quot;File menu&quot;.</extracomment>
-        <translation type="unfinished">Menyn %1</translation>
+        <translation>Menyn %1</translation>
     </message>
 </context>
 <context>
     <name>WaveChannels</name>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) not found; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: %n ljudfil saknas; spelet spelas utan ljuden från %1.</numerusform>
+            <numerusform>kalvenor: %n ljudfiler saknas; spelet spelas utan ljuden från %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kalvenor: %n ljudfil kan inte spelas upp; spelet spelas utan ljuden från %1.</numerusform>
+            <numerusform>kalvenor: %n ljudfiler kan inte spelas upp; spelet spelas utan ljuden från %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -495,11 +498,11 @@
     <name>kalvenor::ui::SettingsMenu</name>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inställningar</translation>
     </message>
     <message>
         <source>Symbols on cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboler på rutorna</translation>
     </message>
 </context>
 </TS>
