@@ -44,22 +44,17 @@ WaveChannels::WaveChannels(const WaveSources& sources, QObject* parent) : QObjec
     if (!wave.sample) unreadable << wave.fileName;
   }
   // The program has installed the player's catalogue by the time the module runs.
-  if (!missing.isEmpty()) {
-    qInfo("%s", qUtf8Printable(countedText("WaveChannels",
-                                           QT_TRANSLATE_N_NOOP("WaveChannels",
-                                                               "kalvenor: %n wave file(s) not found; the game plays "
-                                                               "without the sounds of %1."),
-                                           static_cast<int>(missing.size()))
-                                   .arg(missing.join(QStringLiteral(", ")))));
-  }
-  if (!unreadable.isEmpty()) {
-    qInfo("%s", qUtf8Printable(countedText("WaveChannels",
-                                           QT_TRANSLATE_N_NOOP("WaveChannels",
-                                                               "kalvenor: %n wave file(s) cannot be played; the game "
-                                                               "plays without the sounds of %1."),
-                                           static_cast<int>(unreadable.size()))
-                                   .arg(unreadable.join(QStringLiteral(", ")))));
-  }
+  const auto tell = [](const char* text, const QStringList& files) {
+    if (files.isEmpty()) return;
+    qInfo("%s", qUtf8Printable(countedText("WaveChannels", text, static_cast<int>(files.size()))
+                                   .arg(files.join(QStringLiteral(", ")))));
+  };
+  tell(QT_TRANSLATE_N_NOOP("WaveChannels",
+                           "kalvenor: %n wave file(s) not found; the game plays without the sounds of %1."),
+       missing);
+  tell(QT_TRANSLATE_N_NOOP("WaveChannels",
+                           "kalvenor: %n wave file(s) cannot be played; the game plays without the sounds of %1."),
+       unreadable);
   if (waves_[0].sample || waves_[1].sample) player_ = std::make_unique<PulsePlayer>();
 }
 
