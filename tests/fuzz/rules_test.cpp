@@ -215,6 +215,24 @@ TEST(Rules, CatchTheBuoyPanelOutOfStep) {
   g.game.poijuok();  // shows the four buttons left
   g.game.buoymode = 1;
   EXPECT_THAT(g.check(), HasSubstr("buoy buttons show while a buoy is out"));
+
+  // A buoy whose cycle ends while the last ship sinks leaves the panel hidden:
+  // the game is decided, and no buoy bought then could be dropped.
+  PlacedGame last;
+  for (int ship = 0; ship < 9; ++ship) {
+    last.sink(ship);
+    last.advance(2000);  // the sinking is over
+  }
+  last.game.cmdbuoyClick(3);
+  int quiet = 0;
+  while (last.game.occupied[quiet] == 1 || last.game.shot[quiet] == 1) ++quiet;
+  last.game.picareaClick(quiet);
+  last.sink(9);
+  last.game.buoyround = 3;  // the cycle's last pause ends
+  last.game.buoyheard = 0;
+  last.game.tmr6Timer();
+  EXPECT_EQ(last.game.busy, 1);
+  EXPECT_EQ(last.check(), "");
 }
 
 TEST(Rules, CatchAGridShownBeforeItsFleet) {
