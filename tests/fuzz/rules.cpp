@@ -31,6 +31,10 @@ constexpr std::array<int, kSlots> kShipOfSlot = [] {
 int shipOfSlot(int slot) { return kShipOfSlot[slot]; }
 
 bool hitColour(CellColour c) { return c == CellColour::Red || c == CellColour::Black; }
+// Every ship cell hit: the game is decided, if its last sinking still runs.
+bool everyShipCellHit(const Frmsea& game) {
+  return std::all_of(game.cellhit.begin(), game.cellhit.end(), [](std::int16_t h) { return h == 1; });
+}
 bool buoyColour(CellColour c) { return c == CellColour::DarkYellow || c == CellColour::Yellow; }
 bool shotColour(CellColour c) { return c == CellColour::Cyan || hitColour(c); }
 
@@ -202,7 +206,7 @@ void checkBuoys(const Moment& m, const Tally& t, bool over) {
             "the idle buoy panel shows the pending caption");
     // Once every ship cell is hit, a buoy cycle that ends in the last sinking
     // leaves the panel hidden: no buoy bought then could be dropped.
-    const bool decided = std::all_of(g.cellhit.begin(), g.cellhit.end(), [](std::int16_t h) { return h == 1; });
+    const bool decided = everyShipCellHit(g);
     if (!over) {
       bool unused = false;
       for (int k = 0; k < 5; ++k) {
@@ -250,7 +254,7 @@ void checkPhase(const Moment& m, const Tally& t, bool over) {
   require(t.shownCells == kCells, "the grid shows only in part");
   require(t.enabledCells == 0 || t.enabledCells == kCells, "the grid takes clicks only in part");
   require(screen.startEnabled == over, "Start is not offered exactly when the game is over");
-  const bool allHit = std::all_of(g.cellhit.begin(), g.cellhit.end(), [](std::int16_t h) { return h == 1; });
+  const bool allHit = everyShipCellHit(g);
   require(!over || allHit, "the game ended with ship cells not hit");
   require(over || !allHit || m.timers.enabled(Timer::Tmr4), "every ship is sunk and the game never ends");
 }

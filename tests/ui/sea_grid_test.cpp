@@ -193,14 +193,6 @@ class SeaGridTest : public QObject {
     }
   }
 
-  // Without symbols a hit looks like a cell not fired, but for its hue.
-  void plainColoursLeaveGreyAndRedAlikeInLightness() {
-    const std::array<QImage, 6> states = cellStates(1);
-    const double apart = meanDifference(states[0], states[2], Vision::Lightness);
-    qInfo("grey and red lie %.1f apart", apart);
-    QVERIFY(apart < kApart);
-  }
-
   void symbolsOnCellsAreKeptForTheNextRun() {
     const QTemporaryDir folder;
     const auto symbolsItem = [](kalvenor::ui::SettingsMenu& menu) { return menu.menu().actions().at(0); };
