@@ -11,9 +11,9 @@
 # -Winvalid-pch, an error under KALVENOR_WERROR, says when a user strays.
 #
 # Only headers from outside the project go in: a change to one of the game's
-# own headers still rebuilds only the files that include it. Every file still
-# includes what it uses; -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON builds without
-# the sets and shows a missing include.
+# own headers still rebuilds only what includes it (KalvenorRoomUnits.cmake).
+# Every file still includes what it uses; -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON
+# builds without the sets and shows a missing include.
 
 # Qt's headers that the window's files, the lettering, the sound module and
 # the asset generators include most, and what those pull in.

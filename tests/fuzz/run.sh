@@ -13,8 +13,10 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${FUZZ_BUILD:-$root/build-fuzz}
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
+# File by file, where the other builds join each room's files into one unit:
+# each of the game's files is seen to include what it uses.
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVENOR_WERROR=ON \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$sanitizers" \
+  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$sanitizers" -DKALVENOR_ROOM_UNITS=OFF \
   -DKALVENOR_UI=OFF -DKALVENOR_BENCH=OFF -DKALVENOR_FUZZER=ON >/dev/null
 cmake --build "$build" --target kalvenor-fuzz kalvenor-fuzz-scenario
 fuzzer=$build/tests/fuzz/kalvenor-fuzz
