@@ -154,3 +154,5 @@ void SeaWindow::closeEvent(QCloseEvent* event) {
 }
 
 }  // namespace kalvenor::ui
+
+#include "moc_sea_window.cpp"

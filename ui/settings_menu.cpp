@@ -29,3 +29,5 @@ SettingsMenu::SettingsMenu(QMenuBar& menuBar, const QString& folder)
 bool SettingsMenu::symbolsOnCells() const { return symbols_->isChecked(); }
 
 }  // namespace kalvenor::ui
+
+#include "moc_settings_menu.cpp"

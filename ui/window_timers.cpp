@@ -74,3 +74,5 @@ int WindowTimers::remainingTime(Timer t) const {
 }
 
 }  // namespace kalvenor::ui
+
+#include "moc_window_timers.cpp"

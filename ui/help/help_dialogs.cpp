@@ -219,3 +219,5 @@ void HelpDialog::buildAbout() {
 }
 
 }  // namespace kalvenor::ui
+
+#include "moc_help_dialogs.cpp"

@@ -27,3 +27,5 @@ void HelpMenu::open(HelpItem item) {
 }
 
 }  // namespace kalvenor::ui
+
+#include "moc_help_menu.cpp"

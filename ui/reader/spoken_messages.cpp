@@ -76,3 +76,5 @@ QAccessibleInterface* SpokenMessagesAccessible::factory(const QString&, QObject*
 }
 
 }  // namespace kalvenor::ui
+
+#include "moc_spoken_messages.cpp"

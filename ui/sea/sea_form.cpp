@@ -172,3 +172,5 @@ QLabel* SeaForm::captionLabel(Control control) const {
 }
 
 }  // namespace kalvenor::ui
+
+#include "moc_sea_form.cpp"

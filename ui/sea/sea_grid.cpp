@@ -210,3 +210,5 @@ void SeaGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 }  // namespace kalvenor::ui
+
+#include "moc_sea_grid.cpp"

@@ -94,3 +94,5 @@ void WaveChannels::command(Channel channel, SoundCommand command) {
 bool WaveChannels::isPlaying(Channel channel) const { return player_ && player_->busy(index(channel)); }
 
 }  // namespace kalvenor::ui
+
+#include "moc_wave_channels.cpp"
