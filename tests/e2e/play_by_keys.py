@@ -290,13 +290,13 @@ def play(program, artifacts):
         keys.menu("Sound", IN_GAME)
         time.sleep(1.0)  # the last sound of row 1 has been stopped
         with desk.recording("row-2-without-sound") as wav:
-            keys.fire_at_row(2)
+            fire_and_listen(keys, orca, 2, fired_before)
         expect(audible_seconds(wav) == 0.0, "shots are heard with Sound switched off")
 
         for row in range(3, ROWS):
             fire_and_listen(keys, orca, row, fired_before)
         wait_until(lambda: game.look().cell(0) != DARK_YELLOW and game.cell(0) != YELLOW, 45, "the buoy's cycle to end")
-        keys.fire_at_row(0)
+        fire_and_listen(keys, orca, 0, fired_before)
         time.sleep(SINKING_SECONDS)
         game.look("game-over.png")
         expect(over(game), f"{game.cells().count(BLACK)} of {SHIP_CELLS} cells are black at the end")

@@ -3,11 +3,9 @@
 grid through its cursor, the buoy buttons through 1 to 5. The cursor's
 place is kept here, as the player keeps it in mind."""
 
-import time
-
 from .desktop import wait_until
-from .game_window import COLUMNS, SINKING_SECONDS, over
-from .screen import BLUE, GREY
+from .game_window import COLUMNS
+from .screen import BLUE
 
 MENU_ITEMS = ("Start", "Sound", "Stop playing", "Exit")
 
@@ -67,19 +65,3 @@ class Keys:
         for cell in cells:
             keys += self.moves_to(cell) + ["space"]
         self.press(*keys)
-
-    def fire_at_row(self, row):
-        """Space at every grey cell of the row, again after a sinking held
-        the grid, until none is left or the game is over."""
-        cells = range(row * COLUMNS, (row + 1) * COLUMNS)
-        for _ in range(8):
-            self.game.look()
-            todo = [k for k in cells if self.game.cell(k) == GREY]
-            if not todo or over(self.game):
-                return
-            self.fire(todo)
-            time.sleep(0.2)
-            self.game.look()
-            if any(self.game.cell(k) == GREY for k in todo):
-                time.sleep(SINKING_SECONDS)
-        raise AssertionError(f"row {row} kept ignoring Space")
